@@ -44,6 +44,7 @@ QString DataSourcePath(const QString& connectionText) {
     if (eq < 0) break;
     const QString key = connectionText.mid(i, eq - i).trimmed();
     qsizetype j = eq + 1;
+    while (j < n && connectionText[j] == QLatin1Char(' ')) ++j;
     QString value;
     if (j < n && connectionText[j] == QLatin1Char('"')) {
       const qsizetype close = connectionText.indexOf(QLatin1Char('"'), j + 1);
