@@ -11,6 +11,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace velmora {
 
@@ -38,10 +39,10 @@ void Query::Close() {
   rowCount_ = 0;
   current_ = 0;
   names_.clear();
+  // The buffers keep their capacity: a query object is reused for statement after
+  // statement, and giving large blocks back only to fault them in again is slow.
   cells_.clear();
-  cells_.shrink_to_fit();
   arena_.clear();
-  arena_.shrink_to_fit();
 }
 
 void Query::Open() {
@@ -62,8 +63,10 @@ void Query::Open() {
   while (!names.isEmpty() && names.back() == QLatin1String(jet::kRankColumn)) names.removeLast();
   const int visible = static_cast<int>(names.size());
 
-  std::vector<Cell> cells;
-  std::string arena;
+  std::vector<Cell> cells = std::move(cells_);
+  std::string arena = std::move(arena_);
+  cells.clear();
+  arena.clear();
   int rows = 0;
   for (;;) {
     const int rc = sqlite3_step(stmt);
@@ -71,10 +74,15 @@ void Query::Open() {
     if (rc != SQLITE_ROW) {
       const QString why = QString::fromUtf8(sqlite3_errmsg(db));
       sqlite3_finalize(stmt);
+      cells_ = std::move(cells);
+      arena_ = std::move(arena);
+      cells_.clear();
+      arena_.clear();
       throw DbError(QStringLiteral("数据库错误：%1").arg(why));
     }
     for (int c = 0; c < visible; ++c) {
       Cell cell;
+      cell.i = 0;
       cell.type = sqlite3_column_type(stmt, c);
       switch (cell.type) {
         case SQLITE_INTEGER: cell.i = sqlite3_column_int64(stmt, c); break;
@@ -83,9 +91,13 @@ void Query::Open() {
         default: {
           const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
           const int bytes = sqlite3_column_bytes(stmt, c);
+          if (arena.size() + static_cast<std::size_t>(bytes) > UINT32_MAX) {
+            sqlite3_finalize(stmt);
+            throw DbError(QStringLiteral("查询结果过大"));
+          }
           cell.type = SQLITE_TEXT;
-          cell.offset = static_cast<std::uint32_t>(arena.size());
-          cell.length = static_cast<std::uint32_t>(bytes);
+          cell.text.offset = static_cast<std::uint32_t>(arena.size());
+          cell.text.length = static_cast<std::uint32_t>(bytes);
           if (text) arena.append(text, static_cast<std::size_t>(bytes));
         }
       }
@@ -136,7 +148,7 @@ const Query::Cell* Query::CurrentCell(int index) const {
 }
 
 QString Query::TextOf(const Cell& c) const {
-  return QString::fromUtf8(arena_.data() + c.offset, static_cast<qsizetype>(c.length));
+  return QString::fromUtf8(arena_.data() + c.text.offset, static_cast<qsizetype>(c.text.length));
 }
 
 bool Query::IsNull(int index) const {

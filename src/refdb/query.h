@@ -68,11 +68,16 @@ class Query {
   bool IsNull(int index) const;
 
  private:
+  // One field of one row: 16 bytes, so a result of 100,000 rows stays small.
   struct Cell {
-    int type = 0;  // SQLite type code
-    qint64 i = 0;
-    double d = 0;
-    std::uint32_t offset = 0, length = 0;  // text in arena_
+    union {
+      qint64 i;
+      double d;
+      struct {
+        std::uint32_t offset, length;  // text in arena_
+      } text;
+    };
+    int type;  // SQLite type code
   };
 
   int IndexOf(QStringView field) const;

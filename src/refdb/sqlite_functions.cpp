@@ -520,6 +520,7 @@ void JetLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
 struct ContainIndex {
   std::vector<char32_t> folded;
   std::unordered_map<char32_t, std::vector<std::uint32_t>> positions;
+  std::vector<bool> inBmp = std::vector<bool>(0x10000);  // which BMP characters occur: the one-character needles
 };
 
 void DeleteIndex(void* p) { delete static_cast<ContainIndex*>(p); }
@@ -549,7 +550,11 @@ void JetContains(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (!index) {
     index = new ContainIndex;
     for (char32_t c : CodePoints(TextOf(text))) index->folded.push_back(Fold(c));
-    for (std::uint32_t i = 0; i < index->folded.size(); ++i) index->positions[index->folded[i]].push_back(i);
+    for (std::uint32_t i = 0; i < index->folded.size(); ++i) {
+      const char32_t c = index->folded[i];
+      index->positions[c].push_back(i);
+      if (c < 0x10000) index->inBmp[c] = true;
+    }
     sqlite3_set_auxdata(ctx, 0, index, DeleteIndex);
     // SQLite may drop the pointer at once when the argument is not constant; fetch again.
     index = static_cast<ContainIndex*>(sqlite3_get_auxdata(ctx, 0));
@@ -561,9 +566,12 @@ void JetContains(sqlite3_context* ctx, int, sqlite3_value** argv) {
       return sqlite3_result_int(ctx, MatchItems(items, CodePoints(TextOf(text))) ? 1 : 0);
     }
   }
-  std::vector<char32_t> want;
-  for (std::size_t i = 0; i < n.size();) want.push_back(Fold(NextCodePoint(n, i)));
-  if (want.empty()) return sqlite3_result_int(ctx, 1);
+  if (n.empty()) return sqlite3_result_int(ctx, 1);
+  std::size_t afterFirst = 0;
+  const char32_t first = Fold(NextCodePoint(n, afterFirst));
+  if (afterFirst == n.size() && first < 0x10000) return sqlite3_result_int(ctx, index->inBmp[first] ? 1 : 0);
+  std::vector<char32_t> want{first};
+  for (std::size_t i = afterFirst; i < n.size();) want.push_back(Fold(NextCodePoint(n, i)));
   const auto it = index->positions.find(want.front());
   if (it == index->positions.end()) return sqlite3_result_int(ctx, 0);
   for (std::uint32_t start : it->second) {
