@@ -69,13 +69,14 @@ class Query {
 
  private:
   // One field of one row: 16 bytes, so a result of 100,000 rows stays small.
+  struct TextRef {
+    std::uint32_t offset, length;  // text in arena_
+  };
   struct Cell {
     union {
       qint64 i;
       double d;
-      struct {
-        std::uint32_t offset, length;  // text in arena_
-      } text;
+      TextRef text;
     };
     int type;  // SQLite type code
   };

@@ -1,0 +1,1 @@
+select  top 1 bh from word where zi = '张'

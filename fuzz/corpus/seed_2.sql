@@ -1,0 +1,1 @@
+select wuhang from word where ft = '遠' 

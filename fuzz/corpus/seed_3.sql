@@ -1,0 +1,1 @@
+Select * from 81 where num = 1

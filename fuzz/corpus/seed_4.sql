@@ -1,0 +1,1 @@
+select top 2 bh21,zf from zh order by zf desc, jxjx

@@ -1,0 +1,1 @@
+select mz from (select '张' + a.zi + b.zi + '(80分)' as mz,(a.px + b.px + a.id) as px,a.nan + b.nan as you from (select zi,px + 551 as px,id,nan,nv,wuhang from word where 1 = 1 and Aflag is null  and (xb = '男' or nan = 1 or xb = '1')  and bh = 9) a , (select top 1 '远' as zi, 119 as px, 111 as id,nan,nv,wuhang from word where 1 = 1 ) b) p where you > 0 order by px

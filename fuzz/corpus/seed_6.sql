@@ -1,0 +1,1 @@
+select zi, Left(ft,1) as ft, pinyin, bh, wuhang from word where zi = '张' union select zi, ft, pinyin, bh, wuhang from word where '春眠不觉晓%' Like '%'+ zi+ '%'

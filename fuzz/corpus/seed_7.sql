@@ -1,0 +1,1 @@
+select top 1 SJ from JQ where YearA = 2000  and JQ in ('立春','惊蛰') and FORMAT(SJ,'yyyy-mm-dd') = '2000-02-04'

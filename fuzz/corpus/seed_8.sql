@@ -1,0 +1,1 @@
+select bh, sum(1) as cs from word where bh = 9and zi <> '' group by bh having count(*) > 0 order by bh

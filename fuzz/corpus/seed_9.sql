@@ -1,0 +1,1 @@
+select a.zi & b.zi, IIf(a.bh > 5, Mid(a.zi,1,1), Right(b.zi,2)) from word a inner join word b on a.bh = b.bh where a.zi like '[!a-c]%'

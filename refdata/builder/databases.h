@@ -1,0 +1,42 @@
+// databases.h: the five reference databases and how each is filled.
+//
+// Exports BuildContext (where the sources lie) and one Build function per file. Each
+// function creates the tables and indexes of its file in an open, empty Database and
+// fills them: from the curated and derived sources under refdata/sources/, from the
+// prose texts under refdata/texts/ (optional: a missing text file leaves its text
+// columns empty), and, for zh and sancai, from the scoring model in src/naming/.
+#pragma once
+
+#include "sqlite_db.h"
+#include "tsv.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace velmora::refdb_build {
+
+struct BuildContext {
+  QString refdataDir;  // the refdata/ folder of the source tree
+
+  QString SourcePath(const QString& relative) const;  // refdata/sources/<relative>
+  QString TextPath(const QString& name) const;        // refdata/texts/<name>
+};
+
+// Creates nothing; inserts rows into an existing table in one transaction. A row holds
+// one QVariant per column: int, double or QString, or an invalid QVariant for NULL.
+// Prints "table: n rows" to standard output.
+void InsertRows(Database& db, const QString& table, const QStringList& columns,
+                const QList<QVariantList>& rows);
+
+// An optional text file of refdata/texts/, with a note on standard error when absent.
+std::optional<TsvTable> ReadText(const BuildContext& ctx, const QString& name);
+
+void BuildPelvano(const BuildContext& ctx, Database& db);   // word, zh
+void BuildKelFile(const BuildContext& ctx, Database& db);   // 81, sancai, sancai2009
+void BuildDream(const BuildContext& ctx, Database& db);     // chenggu1..4, chenggu
+void BuildKelBirth(const BuildContext& ctx, Database& db);  // Noter, sg
+void BuildTgcode(const BuildContext& ctx, Database& db);    // hzwh, Shishen, jiazi, sjrs, qtbj, JQ
+
+}  // namespace velmora::refdb_build
