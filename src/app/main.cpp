@@ -1,14 +1,28 @@
-// Program entry: the application title, then the main window.
+// Program entry: the application title, the machine's date formats, then the main window.
+#include "app/frm_qiming.h"
+#include "app/locale_formats.h"
+#include "app/view/main_window.h"
+#include "app/view/qt_ui.h"
+#include "refdb/connection_text.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
-  QWidget window;
-  window.setWindowTitle(QStringLiteral("Velmora"));
-  window.resize(1000, 682);
+
+  // A failure here is ignored; the program's own formats are set when the window shows.
+  try {
+    velmora::NormalizeLocaleFormats(*velmora::SystemLocaleSettings());
+  } catch (...) {
+  }
+
+  velmora::QtMainWindowUi ui;
+  velmora::FrmQiming form(ui, velmora::ProgramFolder());
+  form.FormCreate();
+  velmora::MainWindow window(form);
+  ui.SetWindow(&window);
   window.show();
   return app.exec();
 }

@@ -1,0 +1,16 @@
+# The widgets of the program: the main window's view over the form FrmQiming and the Qt
+# implementation of its dialogs. Included by src/app/CMakeLists.txt for `velmora` and by
+# tests/app for the window's render tool and binding test.
+set(VELMORA_VIEW_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/backdrop.h
+  ${CMAKE_CURRENT_LIST_DIR}/backdrop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hot_area.h
+  ${CMAKE_CURRENT_LIST_DIR}/hot_area.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/memo_pane.h
+  ${CMAKE_CURRENT_LIST_DIR}/memo_pane.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/service_dialog.h
+  ${CMAKE_CURRENT_LIST_DIR}/service_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_ui.h
+  ${CMAKE_CURRENT_LIST_DIR}/qt_ui.cpp)

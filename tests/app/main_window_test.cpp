@@ -1,0 +1,160 @@
+// The main window's view binds to its form: a click or typed text reaches the form's
+// handler, and what the form changes reaches the widgets. Runs on the offscreen platform
+// with the databases built beside the test program.
+#include "app/frm_qiming.h"
+#include "app/view/main_window.h"
+#include "recording_ui.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTest>
+
+#include <memory>
+
+namespace velmora {
+namespace {
+
+using testing::RecordingUi;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<FrmQiming>(ui, QCoreApplication::applicationDirPath() + u'/');
+    form->FormCreate();
+    window = std::make_unique<MainWindow>(*form);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u'\n').toStdString();
+  }
+  void TearDown() override {
+    if (form) form->WaitForWorker();
+    window.reset();
+    form.reset();
+  }
+
+  template <class W>
+  W* child(const char* name) {
+    W* w = window->findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+
+  // Types a text into a line edit as a user does and leaves the field.
+  void typeAndLeave(const char* name, const QString& text) {
+    QLineEdit* edit = child<QLineEdit>(name);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
+    child<QPushButton>("RzBitBtn6")->setFocus(Qt::TabFocusReason);  // leaves the field
+  }
+
+  RecordingUi ui;
+  std::unique_ptr<FrmQiming> form;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsWithTheFormsDefaults) {
+  EXPECT_TRUE(child<QRadioButton>("RzRadioButton6")->isChecked());
+  EXPECT_EQ(child<QComboBox>("SYear")->currentText(), QStringLiteral("2010"));
+  EXPECT_EQ(child<QComboBox>("Shour")->count(), 24);
+  EXPECT_EQ(child<QComboBox>("CBCode")->currentText(), QStringLiteral("电脑全自动"));
+  EXPECT_EQ(child<QLineEdit>("ZuidiFee")->text(), QStringLiteral("70"));
+  EXPECT_EQ(child<QPushButton>("RzBitBtn7")->text(), QStringLiteral("停止取名"));
+  EXPECT_EQ(child<QStackedWidget>("LeftPane")->currentWidget()->objectName(), QStringLiteral("MemoSuccess"));
+  auto* grid = child<QTableWidget>("RzStringGrid1");
+  ASSERT_EQ(grid->columnCount(), 9);
+  EXPECT_EQ(grid->horizontalHeaderItem(8)->text(), QStringLiteral("分数"));  // set by FormShow
+  EXPECT_EQ(grid->rowCount(), 500);
+  EXPECT_EQ(grid->columnWidth(3), 155);
+}
+
+TEST_F(MainWindowTest, ClickingAModeSwitchesTheLayout) {
+  QTest::mouseClick(child<QRadioButton>("RzRadioButton7"), Qt::LeftButton);  // 列表模式
+  EXPECT_EQ(form->mode, NamingMode::List);
+  EXPECT_EQ(child<QStackedWidget>("LeftPane")->currentWidget()->objectName(), QStringLiteral("RzStringGrid1"));
+  EXPECT_EQ(child<QPushButton>("RzBitBtn7")->text(), QStringLiteral("继续显示"));
+
+  QTest::mouseClick(child<QRadioButton>("RzRadioButton1"), Qt::LeftButton);  // 诗词模式
+  EXPECT_EQ(form->mode, NamingMode::Poetry);
+  EXPECT_TRUE(child<QRadioButton>("RzRadioButton1")->isChecked());
+  EXPECT_FALSE(child<QRadioButton>("RzRadioButton7")->isChecked());
+  EXPECT_EQ(child<QStackedWidget>("LeftPane")->currentWidget()->objectName(), QStringLiteral("RzPanel30"));
+  EXPECT_EQ(child<QLineEdit>("ZuidiFee")->text(), QStringLiteral("60"));
+  EXPECT_TRUE(child<QCheckBox>("CBInitFee")->isHidden());
+  EXPECT_TRUE(child<QLineEdit>("Sorcss")->isHidden());
+  EXPECT_FALSE(child<QComboBox>("CBCode")->isEnabled());
+  EXPECT_EQ(child<QTabWidget>("RzPageControl2")->tabText(0), QStringLiteral("名字列表"));
+}
+
+TEST_F(MainWindowTest, LeavingTheSurnameLoadsThePlans) {
+  typeAndLeave("Xing", QStringLiteral("张"));
+  EXPECT_EQ(form->controls.Xing.text, QStringLiteral("张"));
+  auto* plans = child<QComboBox>("CBCode");
+  ASSERT_GT(form->controls.CBCode.items.size(), 1);
+  ASSERT_EQ(plans->count(), form->controls.CBCode.items.size());
+  EXPECT_EQ(plans->itemText(1), form->controls.CBCode.items[1]);
+  EXPECT_TRUE(plans->itemText(1).startsWith(QStringLiteral("11|")));  // 张 has 11 strokes
+}
+
+TEST_F(MainWindowTest, LeavingTheScoreBoundWithLettersResetsIt) {
+  typeAndLeave("ZuidiFee", QStringLiteral("abc"));
+  EXPECT_EQ(form->controls.ZuidiFee.text, QStringLiteral("70"));
+  EXPECT_EQ(child<QLineEdit>("ZuidiFee")->text(), QStringLiteral("70"));
+}
+
+TEST_F(MainWindowTest, ChoosingAnItemWritesTheSelection) {
+  auto* sex = child<QComboBox>("CBsex");
+  sex->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(sex, Qt::Key_Down);  // the next item, as a choice in the list is
+  EXPECT_EQ(form->controls.CBsex.index, 1);
+  EXPECT_EQ(form->controls.CBsex.text, QStringLiteral("女"));
+}
+
+TEST_F(MainWindowTest, StartingWithoutASurnameTellsAndFocusesTheSurname) {
+  child<QCheckBox>("CBFeeXX")->setFocus(Qt::TabFocusReason);
+  QTest::mouseClick(child<QPushButton>("RzBitBtn6"), Qt::LeftButton);
+  ASSERT_EQ(ui.notices.size(), 1);
+  EXPECT_EQ(ui.notices[0], QStringLiteral("姓不能为空!"));
+  EXPECT_TRUE(child<QLineEdit>("Xing")->hasFocus());
+}
+
+TEST_F(MainWindowTest, AClassicRunFillsBothPanes) {
+  typeAndLeave("Xing", QStringLiteral("张"));
+  QTest::mouseClick(child<QPushButton>("RzBitBtn6"), Qt::LeftButton);
+  form->WaitForWorker();
+  QCoreApplication::processEvents();
+  auto* memo = child<QPlainTextEdit>("MemoSuccess");
+  auto* high = child<QListWidget>("ListBox1");
+  ASSERT_GT(form->MemoSuccess.size(), 0);
+  EXPECT_EQ(memo->blockCount(), form->MemoSuccess.size());
+  EXPECT_EQ(memo->document()->firstBlock().text(), form->MemoSuccess.first());
+  EXPECT_EQ(memo->document()->lastBlock().text(), form->MemoSuccess.last());
+  EXPECT_EQ(high->count(), form->ListBox1.size());
+  if (high->count() > 0) {
+    EXPECT_EQ(high->item(high->count() - 1)->text(), form->ListBox1.last());
+  }
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

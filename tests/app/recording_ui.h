@@ -1,0 +1,24 @@
+// A MainWindowUi that records what the form asks of it.
+#pragma once
+
+#include "app/frm_qiming.h"
+
+#include <QStringList>
+
+namespace velmora::testing {
+
+struct RecordingUi : MainWindowUi {
+  QStringList notices, errors, calls;
+  int paused = 0;
+  void ShowError(const QString& caption, const QString& text) override { errors << caption + QStringLiteral("|") + text; }
+  void ShowNotice(const QString& text) override { notices << text; }
+  void ShowInformation(const QString& caption, const QString& text) override { notices << caption + QStringLiteral("|") + text; }
+  void SetClipboardText(const QString& text) override { calls << QStringLiteral("clipboard:") + text; }
+  void Pause(int ms) override { paused += ms; }
+  void OpenServiceWindow() override { calls << QStringLiteral("service"); }
+  void Minimize() override { calls << QStringLiteral("minimize"); }
+  void CloseWindow() override { calls << QStringLiteral("close"); }
+  void ExitProcess() override { calls << QStringLiteral("exit"); }
+};
+
+}  // namespace velmora::testing

@@ -1,0 +1,114 @@
+// render_main_window: draws the main window to PNG files, to look at its layout without a
+// display. One picture per naming mode with the surname 张 (main_classic.png,
+// main_list.png, ...), one after a classic run (main_classic_run.png) and one of the
+// window 人工起名服务 (service.png).
+//
+// Usage: render_main_window [output folder]
+// The program runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, and
+// reads the databases beside itself, as the program does.
+#include "app/frm_qiming.h"
+#include "app/view/main_window.h"
+#include "app/view/service_dialog.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+using velmora::FrmQiming;
+using velmora::MainWindow;
+using velmora::NamingMode;
+
+// Dialogs become lines on the error stream: nobody is there to press OK.
+class ConsoleUi final : public velmora::MainWindowUi {
+ public:
+  void ShowError(const QString& caption, const QString& text) override { Print("error", caption, text); }
+  void ShowNotice(const QString& text) override { Print("notice", QStringLiteral("提示"), text); }
+  void ShowInformation(const QString& caption, const QString& text) override { Print("information", caption, text); }
+  void SetClipboardText(const QString& text) override { Print("clipboard", QString(), text); }
+  void Pause(int /*milliseconds*/) override {}
+  void OpenServiceWindow() override { Print("window", QStringLiteral("人工起名服务"), QString()); }
+  void Minimize() override { Print("minimise", QString(), QString()); }
+  void CloseWindow() override { Print("close", QString(), QString()); }
+  void ExitProcess() override { Print("exit", QString(), QString()); }
+
+ private:
+  static void Print(const char* what, const QString& caption, const QString& text) {
+    std::fprintf(stderr, "[%s] %s %s\n", what, qUtf8Printable(caption), qUtf8Printable(text));
+  }
+};
+
+bool Save(QWidget& window, const QString& path) {
+  QCoreApplication::processEvents();
+  const bool ok = window.grab().save(path);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qUtf8Printable(path));
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  if (!QDir().mkpath(out)) {
+    std::fprintf(stderr, "cannot create %s\n", qUtf8Printable(out));
+    return 1;
+  }
+
+  ConsoleUi ui;
+  FrmQiming form(ui, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+  form.FormCreate();
+  MainWindow window(form);
+  window.show();  // FormShow
+  form.controls.Xing.text = QStringLiteral("张");
+  form.XingExit();
+
+  static constexpr std::array<std::pair<NamingMode, const char*>, 6> kModes{{
+      {NamingMode::Classic, "classic"},
+      {NamingMode::List, "list"},
+      {NamingMode::Idiom, "idiom"},
+      {NamingMode::Poetry, "poetry"},
+      {NamingMode::Meiming, "meiming"},
+      {NamingMode::Zuhe, "zuhe"},
+  }};
+  bool ok = true;
+  for (const auto& [mode, name] : kModes) {
+    form.ModeClick(mode);
+    ok &= Save(window, out + QStringLiteral("/main_%1.png").arg(QLatin1String(name)));
+  }
+
+  // A classic run with every plan, delivered to the panes as the program delivers it. The
+  // widest hour item is chosen too, and after the run the first plan, to see that they fit.
+  form.ModeClick(NamingMode::Classic);
+  form.controls.Shour.Select(10);  // 巳 10
+  QElapsedTimer timer;
+  timer.start();
+  form.RzBitBtn6Click();
+  form.WaitForWorker();
+  QCoreApplication::processEvents();
+  const auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+  const auto* high = window.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+  std::printf("classic run: %lld ms, %lld rows and %lld high-score names in the form, "
+              "%d rows and %d names in the view\n",
+              static_cast<long long>(timer.elapsed()), static_cast<long long>(form.MemoSuccess.size()),
+              static_cast<long long>(form.ListBox1.size()), memo ? memo->blockCount() : -1,
+              high ? high->count() : -1);
+  form.controls.CBCode.Select(1);
+  emit form.changed();
+  ok &= Save(window, out + QStringLiteral("/main_classic_run.png"));
+
+  velmora::ServiceDialog service(&window);
+  service.adjustSize();
+  ok &= Save(service, out + QStringLiteral("/service.png"));
+  return ok ? 0 : 1;
+}
