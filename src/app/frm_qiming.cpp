@@ -155,6 +155,7 @@ void FrmQiming::RzBitBtn6Click() {
       FlushRow();
       ADOTem->Close();  // the end of a run closes both queries; ADOFenxi is closed by the run
       emit changed();
+      emit runFinished();
     }, Qt::QueuedConnection);
     worker_->start();
   });

@@ -102,6 +102,8 @@ class FrmQiming : public QObject {
   void changed();
   // Lines were appended to MemoSuccess or names to ListBox1 (cheaper than changed()).
   void namesAppended(int firstNewMemoLine, int firstNewListLine);
+  // A classic run has ended and every name it produced is in the panes.
+  void runFinished();
   // A handler moves the focus to a control, named as in the design ("Xing").
   void focusRequested(const QString& control);
 

@@ -8,7 +8,7 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmap>
 
 #include <array>
 
@@ -144,23 +144,37 @@ void PaintPane(QPainter& p, const QRect& pane, const QString& caption) {
 
 std::span<const ToolbarItem> ToolbarItems() {
   static const std::array<ToolbarItem, 11> items{{
-      {Tool::Bazi, 354, QStringLiteral("八字"), QStringLiteral("八"), QColor(0xa8, 0x38, 0x3a)},
-      {Tool::Ceming, 405, QStringLiteral("测名"), QStringLiteral("测"), QColor(0x3b, 0x5b, 0x92)},
-      {Tool::Wuxing, 456, QStringLiteral("五行"), QStringLiteral("行"), QColor(0x2f, 0x7f, 0x7a)},
-      {Tool::Wuge, 508, QStringLiteral("五格"), QStringLiteral("格"), QColor(0xb7, 0x86, 0x2d)},
-      {Tool::Sancai, 559, QStringLiteral("三才"), QStringLiteral("才"), QColor(0x4e, 0x8a, 0x3e)},
-      {Tool::Xiaoming, 610, QStringLiteral("小名"), QStringLiteral("小"), QColor(0xc0, 0x5f, 0x7a)},
-      {Tool::Jiri, 662, QStringLiteral("吉日"), QStringLiteral("吉"), QColor(0xc4, 0x6a, 0x2b)},
-      {Tool::Jiemeng, 712, QStringLiteral("解梦"), QStringLiteral("梦"), QColor(0x6a, 0x4e, 0x8c)},
-      {Tool::Rili, 763, QStringLiteral("日历"), QStringLiteral("历"), QColor(0x2d, 0x6f, 0xa3)},
-      {Tool::Fuwu, 815, QStringLiteral("服务"), QStringLiteral("服"), QColor(0x5b, 0x7a, 0x52)},
-      {Tool::Guanbi, 917, QStringLiteral("关闭"), QString(), QColor(0x80, 0x80, 0x80)},
+      {Tool::Bazi, "Image2", 354, QStringLiteral("八字"), QStringLiteral("八"), QColor(0xa8, 0x38, 0x3a)},
+      {Tool::Ceming, "Image6", 405, QStringLiteral("测名"), QStringLiteral("测"), QColor(0x3b, 0x5b, 0x92)},
+      {Tool::Wuxing, "Image7", 456, QStringLiteral("五行"), QStringLiteral("行"), QColor(0x2f, 0x7f, 0x7a)},
+      {Tool::Wuge, "Image8", 508, QStringLiteral("五格"), QStringLiteral("格"), QColor(0xb7, 0x86, 0x2d)},
+      {Tool::Sancai, "Image9", 559, QStringLiteral("三才"), QStringLiteral("才"), QColor(0x4e, 0x8a, 0x3e)},
+      {Tool::Xiaoming, "", 610, QStringLiteral("小名"), QStringLiteral("小"), QColor(0xc0, 0x5f, 0x7a)},
+      {Tool::Jiri, "", 662, QStringLiteral("吉日"), QStringLiteral("吉"), QColor(0xc4, 0x6a, 0x2b)},
+      {Tool::Jiemeng, "", 712, QStringLiteral("解梦"), QStringLiteral("梦"), QColor(0x6a, 0x4e, 0x8c)},
+      {Tool::Rili, "Image13", 763, QStringLiteral("日历"), QStringLiteral("历"), QColor(0x2d, 0x6f, 0xa3)},
+      {Tool::Fuwu, "Image14", 815, QStringLiteral("服务"), QStringLiteral("服"), QColor(0x5b, 0x7a, 0x52)},
+      {Tool::Guanbi, "Image16", 917, QStringLiteral("关闭"), QString(), QColor(0x80, 0x80, 0x80)},
   }};
   return items;
 }
 
 QColor ToolbarHover() { return QColor(0xa8, 0x38, 0x3a, 36); }
 QColor TitleHover() { return QColor(255, 255, 255, 60); }
+
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    PaintTile(p, QRectF(0.5, 0.5, size - 1, size - 1), kCrimson, QStringLiteral("名"), size * 5 / 8);
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
 
 void Paint(QPainter& p) {
   p.save();

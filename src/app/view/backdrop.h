@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -28,6 +29,7 @@ enum class Tool { Bazi, Ceming, Wuxing, Wuge, Sancai, Xiaoming, Jiri, Jiemeng, R
 
 struct ToolbarItem {
   Tool tool;
+  const char* name;  // the click area's name in the design ("Image2"); empty where it has none
   int x;            // left edge of the 39 x 67 click area, y 39..106
   QString label;    // drawn under the icon
   QString glyph;    // the character on the icon
@@ -52,5 +54,8 @@ QColor TitleHover();
 
 // Draws the whole 1000 x 682 background.
 void Paint(QPainter& p);
+
+// The window's icon: the seal of the title strip, drawn at the given size.
+QIcon WindowIcon();
 
 }  // namespace velmora::backdrop

@@ -149,6 +149,7 @@ MainWindow::MainWindow(FrmQiming& form, QWidget* parent)
       form_(form) {
   setObjectName(QStringLiteral("FrmQiming"));
   setWindowTitle(QStringLiteral("Velmora"));
+  setWindowIcon(backdrop::WindowIcon());
   setFixedSize(backdrop::kWidth, backdrop::kHeight);
   setFont(FontOf(12));
   if (const QScreen* s = screen())
@@ -187,6 +188,7 @@ void MainWindow::setupToolbar() {
 
   for (const backdrop::ToolbarItem& item : backdrop::ToolbarItems()) {
     auto* area = new HotArea(this, backdrop::ToolbarArea(item), backdrop::ToolbarHover());
+    area->setObjectName(QString::fromLatin1(item.name));
     area->setCursor(Qt::PointingHandCursor);
     std::function<void()> handler;
     switch (item.tool) {
@@ -338,6 +340,7 @@ void MainWindow::setupLeftPane() {
   poetryPanel_ = new QWidget(leftPane_);
   poetryPanel_->setObjectName(QStringLiteral("RzPanel30"));
   poetryPanel_->setAutoFillBackground(true);
+  poetryPanel_->setBackgroundRole(QPalette::Base);
   auto* poetryLayout = new QVBoxLayout(poetryPanel_);
   auto* poetryCaption = new QLabel(QStringLiteral("诗词列表"), poetryPanel_);
   poetryCaption->setFont(FontOf(12, true));
