@@ -6,11 +6,17 @@
 #include "refdb/connection_text.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+  // The 12-pixel 宋体 of the windows, with a CJK font of this system where 宋体 is missing;
+  // message boxes and dialogs use it too.
+  QFont font(QStringList{QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
+  font.setPixelSize(12);
+  QApplication::setFont(font);
 
   // A failure here is ignored; the program's own formats are set when the window shows.
   try {

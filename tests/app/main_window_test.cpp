@@ -132,6 +132,18 @@ TEST_F(MainWindowTest, StartingWithoutASurnameTellsAndFocusesTheSurname) {
   EXPECT_TRUE(child<QLineEdit>("Xing")->hasFocus());
 }
 
+TEST_F(MainWindowTest, ClickAreasReachTheirHandlers) {
+  QTest::mouseClick(child<QWidget>("Image4"), Qt::LeftButton);   // minimise
+  QTest::mouseClick(child<QWidget>("Image14"), Qt::LeftButton);  // toolbar 服务
+  QTest::mouseClick(child<QWidget>("Image5"), Qt::LeftButton);   // close
+  QTest::mouseClick(child<QWidget>("Image16"), Qt::LeftButton);  // toolbar 关闭
+  QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);   // 八字: no window yet
+  EXPECT_EQ(ui.calls, (QStringList{QStringLiteral("minimize"), QStringLiteral("service"),
+                                   QStringLiteral("close"), QStringLiteral("close")}));
+  EXPECT_EQ(child<QWidget>("Image5")->toolTip(), QStringLiteral("关闭"));
+  EXPECT_EQ(child<QWidget>("Image14")->cursor().shape(), Qt::PointingHandCursor);
+}
+
 TEST_F(MainWindowTest, AClassicRunFillsBothPanes) {
   typeAndLeave("Xing", QStringLiteral("张"));
   QTest::mouseClick(child<QPushButton>("RzBitBtn6"), Qt::LeftButton);

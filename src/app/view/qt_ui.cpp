@@ -40,7 +40,9 @@ void QtMainWindowUi::SetClipboardText(const QString& text) {
 
 void QtMainWindowUi::Pause(int milliseconds) {
   // Deliberately blocks the GUI thread: the stop of a run gives the worker this time to
-  // notice the cleared flag while nothing else happens.
+  // notice the cleared flag while nothing else happens. The window is painted first, so
+  // the stop button shows disabled during the pause.
+  if (window_) window_->repaint();
   if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 

@@ -1,6 +1,6 @@
 # The widgets of the program: the main window's view over the form FrmQiming and the Qt
 # implementation of its dialogs. Included by src/app/CMakeLists.txt for `velmora` and by
-# tests/app for the window's render tool and binding test.
+# tests/app and bench/ through the library velmora_view.
 set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/backdrop.h
   ${CMAKE_CURRENT_LIST_DIR}/backdrop.cpp
