@@ -148,6 +148,7 @@ void FrmQiming::RzBitBtn6Click() {
     RowBuffer.clear();
     rowCount = 0;
     ListBox1.clear();
+    ListBox1Index = -1;
     worker_ = std::make_unique<TMythread>(ClassicInputs::From(controls), *ADOFenxi, running_);
     connect(worker_.get(), &TMythread::namesReady, this, &FrmQiming::DeliverNames, Qt::QueuedConnection);
     connect(worker_.get(), &QThread::finished, this, [this] {
@@ -222,6 +223,75 @@ void FrmQiming::RzBitBtn7Click() {
 void FrmQiming::Image4Click() { ui_.Minimize(); }
 void FrmQiming::Image5Click() { ui_.CloseWindow(); }
 void FrmQiming::Image14Click() { RunHandler([this] { ui_.OpenServiceWindow(); }); }
+NameAnalysisRequest FrmQiming::AnalysisRequest(const QString& given) const {
+  NameAnalysisRequest r;
+  r.surname = Trim(controls.Xing.text);
+  r.sex = Trim(controls.CBsex.text);
+  r.year = controls.SYear.text;
+  r.month = controls.SMonth.text;
+  r.day = controls.Sday.text;
+  r.hour = controls.Shour.text;
+  r.minute = controls.CBFen.text;
+  r.calendarKind = controls.ComDate.index == 1 ? 1 : 0;
+  r.given = given;
+  return r;
+}
+
+void FrmQiming::Image6Click() {
+  RunHandler([this] { ui_.ShowNameAnalysis(AnalysisRequest(QString())); });
+}
+
+void FrmQiming::BtnFuzhiClick() {
+  RunHandler([this] {
+    ui_.SetClipboardText(ListBox1.join(QLatin1Char('\n')));
+    ui_.ShowNotice(QStringLiteral("复制成功！"));
+  });
+}
+
+void FrmQiming::RzBitBtn24Click() {
+  RunHandler([this] {
+    if (ListBox1Index < 0 || ListBox1Index >= ListBox1.size()) return;
+    const QString& item = ListBox1[ListBox1Index];
+    if (!ListBox2.contains(item)) ListBox2 << item;
+  });
+}
+
+void FrmQiming::RzBitBtn30Click() {
+  RunHandler([this] {
+    ListBox2.clear();
+    ListBox2Index = -1;
+  });
+}
+
+// Copies the chosen names as 复制名字 copies the high-score list.
+void FrmQiming::RzBitBtn29Click() {
+  RunHandler([this] {
+    ui_.SetClipboardText(ListBox2.join(QLatin1Char('\n')));
+    ui_.ShowNotice(QStringLiteral("复制成功！"));
+  });
+}
+
+// The given name is cut from the full name by the byte length of the surname now in the
+// main window, not of the surname the list was made with: after changing 欧阳 to 张, the
+// item 欧阳明(78分) opens 张 with the given name 阳明. That is the rule users know.
+void FrmQiming::AnalyseListItem(const QStringList& list, int index) {
+  if (index < 0 || index >= list.size()) return;  // nothing selected: nothing happens
+  const QString& item = list[index];
+  const qsizetype paren = item.indexOf(QLatin1Char('('));
+  const QString fullName = paren < 0 ? item : item.left(paren);
+  const int surnameBytes = GbkLength(Trim(controls.Xing.text));
+  const QString given = Trim(text::GbkCopy(fullName, surnameBytes + 1, 20));
+  ui_.ShowNameAnalysis(AnalysisRequest(given));
+}
+
+void FrmQiming::ListBox1DblClick() {
+  RunHandler([this] { AnalyseListItem(ListBox1, ListBox1Index); });
+}
+
+void FrmQiming::ListBox2DblClick() {
+  RunHandler([this] { AnalyseListItem(ListBox2, ListBox2Index); });
+}
+
 // The notes viewer comes with its own window; until then these two do nothing.
 void FrmQiming::Image8Click() {}
 void FrmQiming::Image9Click() {}

@@ -10,6 +10,7 @@
 
 #include "generation/classic_worker.h"
 #include "generation/controls.h"
+#include "naming/analysis_request.h"
 #include "refdb/connection.h"
 #include "refdb/query.h"
 #include "refdb/ui.h"
@@ -28,6 +29,7 @@ namespace velmora {
 class MainWindowUi : public Ui {
  public:
   virtual void OpenServiceWindow() = 0;   // "人工起名服务"
+  virtual void ShowNameAnalysis(const NameAnalysisRequest& request) = 0;  // modal
   virtual void Minimize() = 0;
   virtual void CloseWindow() = 0;         // the window is asked to close: FormCloseQuery follows
   virtual void ExitProcess() = 0;         // ends the process at once
@@ -53,6 +55,8 @@ class FrmQiming : public QObject {
   QStringList MemoSuccess;     // lines of the all-names pane
   QStringList ListBox1;        // high-score names
   QStringList ListBox2;        // chosen names
+  int ListBox1Index = -1;      // the selected items; -1 when none
+  int ListBox2Index = -1;
   QString TabSheet11Caption = QStringLiteral("高分名字");
   int rightPageIndex = 0;      // 0 = 高分名字, 1 = 已选名字
   QString RzBitBtn7Caption = QStringLiteral("停止取名");
@@ -87,6 +91,15 @@ class FrmQiming : public QObject {
   void Image14Click();          // toolbar 服务
   void Image8Click();           // toolbar 五格 (notes viewer not built yet: inert)
   void Image9Click();           // toolbar 三才 (likewise)
+  void Image6Click();           // toolbar 测名: the analysis with an empty given name
+
+  // The name lists of the right pane.
+  void BtnFuzhiClick();         // 复制名字
+  void RzBitBtn24Click();       // 添加到已选
+  void RzBitBtn30Click();       // 清空已选
+  void RzBitBtn29Click();       // 复制已选
+  void ListBox1DblClick();
+  void ListBox2DblClick();
 
   // Writes one produced name to the panes (GUI thread).
   void EmitName(const QString& name);
@@ -109,6 +122,8 @@ class FrmQiming : public QObject {
 
  private:
   void LoadPlans();  // LoadStrokePlans with the trimmed surname, when not empty
+  NameAnalysisRequest AnalysisRequest(const QString& given) const;
+  void AnalyseListItem(const QStringList& list, int index);
   void DeliverNames();
   void RunHandler(const std::function<void()>& handler);
 

@@ -244,6 +244,56 @@ TEST(MainFormFiles, AMissingDatabaseIsReportedAndTheWindowStillWorks) {
   EXPECT_EQ(ui.errors.size(), 2);
 }
 
+TEST_F(MainForm, NameListsCopyAddAndClear) {
+  form_->BtnFuzhiClick();  // an empty list copies empty text and still says so
+  EXPECT_EQ(ui_.calls, QStringList({U("clipboard:")}));
+  EXPECT_EQ(ui_.notices, QStringList({U("复制成功！")}));
+  form_->ListBox1 = {U("张思远(80分)"), U("张文华(78分)")};
+  form_->RzBitBtn24Click();  // nothing selected: nothing happens
+  EXPECT_TRUE(form_->ListBox2.isEmpty());
+  form_->ListBox1Index = 1;
+  form_->RzBitBtn24Click();
+  form_->RzBitBtn24Click();  // twice leaves one copy
+  EXPECT_EQ(form_->ListBox2, QStringList({U("张文华(78分)")}));
+  form_->BtnFuzhiClick();
+  EXPECT_EQ(ui_.calls.last(), U("clipboard:张思远(80分)\n张文华(78分)"));
+  form_->RzBitBtn29Click();
+  EXPECT_EQ(ui_.calls.last(), U("clipboard:张文华(78分)"));
+  form_->RzBitBtn30Click();
+  EXPECT_TRUE(form_->ListBox2.isEmpty());
+}
+
+TEST_F(MainForm, DoubleClicksOpenTheAnalysis) {
+  form_->controls.Xing.text = U("欧阳");
+  form_->controls.CBsex.Select(1);
+  form_->controls.SYear.text = U("1990");
+  form_->controls.ComDate.Select(1);
+  form_->ListBox1 = {U("欧阳明(78分)")};
+  form_->ListBox1DblClick();  // no selection: nothing
+  EXPECT_TRUE(ui_.analyses.isEmpty());
+  form_->ListBox1Index = 0;
+  form_->ListBox1DblClick();
+  ASSERT_EQ(ui_.analyses.size(), 1);
+  NameAnalysisRequest want{U("欧阳"), U("女"), U("1990"), U("01"), U("01"), U("子 0"), U("01"), 1, U("明")};
+  EXPECT_EQ(ui_.analyses.last(), want);
+  // The surname changed to 张 after the list was made: two bytes are cut, not four.
+  form_->controls.Xing.text = U("张");
+  form_->ListBox1DblClick();
+  EXPECT_EQ(ui_.analyses.last().surname, U("张"));
+  EXPECT_EQ(ui_.analyses.last().given, U("阳明"));
+  // The chosen list works the same; list-mode items end in "(78)".
+  form_->ListBox2 = {U("张三丰(78)")};
+  form_->ListBox2Index = 0;
+  form_->ListBox2DblClick();
+  EXPECT_EQ(ui_.analyses.last().given, U("三丰"));
+  // 测名 opens it with an empty given name, also with an empty surname.
+  form_->controls.Xing.text = U("");
+  form_->Image6Click();
+  EXPECT_EQ(ui_.analyses.last().surname, QString());
+  EXPECT_EQ(ui_.analyses.last().given, QString());
+  EXPECT_TRUE(ui_.errors.isEmpty());
+}
+
 TEST_F(MainForm, ToolbarActions) {
   form_->Image14Click();
   form_->Image4Click();

@@ -16,6 +16,8 @@ struct RecordingUi : MainWindowUi {
   void SetClipboardText(const QString& text) override { calls << QStringLiteral("clipboard:") + text; }
   void Pause(int ms) override { paused += ms; }
   void OpenServiceWindow() override { calls << QStringLiteral("service"); }
+  QList<NameAnalysisRequest> analyses;
+  void ShowNameAnalysis(const NameAnalysisRequest& r) override { analyses << r; }
   void Minimize() override { calls << QStringLiteral("minimize"); }
   void CloseWindow() override { calls << QStringLiteral("close"); }
   void ExitProcess() override { calls << QStringLiteral("exit"); }

@@ -37,6 +37,7 @@ class ConsoleUi final : public velmora::MainWindowUi {
   void SetClipboardText(const QString& text) override { Print("clipboard", QString(), text); }
   void Pause(int /*milliseconds*/) override {}
   void OpenServiceWindow() override { Print("window", QStringLiteral("人工起名服务"), QString()); }
+  void ShowNameAnalysis(const velmora::NameAnalysisRequest& r) override { Print("window", QStringLiteral("姓名分析"), r.surname + r.given); }
   void Minimize() override { Print("minimise", QString(), QString()); }
   void CloseWindow() override { Print("close", QString(), QString()); }
   void ExitProcess() override { Print("exit", QString(), QString()); }

@@ -195,8 +195,9 @@ void MainWindow::setupToolbar() {
       case backdrop::Tool::Wuge: handler = [this] { form_.Image8Click(); }; break;
       case backdrop::Tool::Sancai: handler = [this] { form_.Image9Click(); }; break;
       case backdrop::Tool::Fuwu: handler = [this] { form_.Image14Click(); }; break;
+      case backdrop::Tool::Ceming: handler = [this] { form_.Image6Click(); }; break;
       case backdrop::Tool::Guanbi: handler = [this] { form_.Image5Click(); }; break;
-      // 八字, 测名, 五行, 小名, 吉日, 解梦 and 日历 open windows the program does not have yet.
+      // 八字, 五行, 小名, 吉日, 解梦 and 日历 open windows the program does not have yet.
       default: break;
     }
     if (handler)
@@ -360,11 +361,10 @@ void MainWindow::setupRightPane() {
   highList_ = MakeNameList("ListBox1", high);
   auto* hint = new QLabel(QStringLiteral("双击高分列表查看详细分析"), high);
   hint->setAlignment(Qt::AlignCenter);
-  // The form has no handlers for these buttons yet: they stay disabled until it does.
   QPushButton* add = MakeButton("RzBitBtn24", QStringLiteral("添加到已选"), high);
   QPushButton* copy = MakeButton("BtnFuzhi", QStringLiteral("复制名字"), high);
-  add->setEnabled(false);
-  copy->setEnabled(false);
+  connect(add, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn24Click(); }); });
+  connect(copy, &QPushButton::clicked, this, [this] { act([this] { form_.BtnFuzhiClick(); }); });
   auto* highButtons = new QHBoxLayout;
   highButtons->setSpacing(3);
   highButtons->addWidget(add);
@@ -383,8 +383,13 @@ void MainWindow::setupRightPane() {
   chosenList_ = MakeNameList("ListBox2", chosen);
   QPushButton* clear = MakeButton("RzBitBtn30", QStringLiteral("清空已选"), chosen);
   QPushButton* copyChosen = MakeButton("RzBitBtn29", QStringLiteral("复制已选"), chosen);
-  clear->setEnabled(false);
-  copyChosen->setEnabled(false);
+  connect(clear, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn30Click(); }); });
+  connect(copyChosen, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn29Click(); }); });
+  // The selection and the double clicks of both lists reach the form.
+  connect(highList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox1Index = row; }); });
+  connect(chosenList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox2Index = row; }); });
+  connect(highList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox1DblClick(); }); });
+  connect(chosenList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox2DblClick(); }); });
   auto* chosenButtons = new QHBoxLayout;
   chosenButtons->setSpacing(3);
   chosenButtons->addWidget(clear);

@@ -46,6 +46,9 @@ void QtMainWindowUi::Pause(int milliseconds) {
   if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
+// The analysis window comes with the scoring core; until then a double click opens nothing.
+void QtMainWindowUi::ShowNameAnalysis(const NameAnalysisRequest&) {}
+
 void QtMainWindowUi::OpenServiceWindow() {
   // A fresh window each time; the modal loop ends before another can be opened.
   ServiceDialog dialog(window_);

@@ -21,6 +21,7 @@ class QtMainWindowUi final : public MainWindowUi {
   void SetClipboardText(const QString& text) override;
   void Pause(int milliseconds) override;
   void OpenServiceWindow() override;
+  void ShowNameAnalysis(const NameAnalysisRequest& request) override;
   void Minimize() override;
   void CloseWindow() override;
   void ExitProcess() override;
