@@ -19,12 +19,15 @@ Usage
   --check compares the result with refdata/checks/name_strokes.tsv and the
   committed word.tsv without writing anything.
   --sample 张 10-6 4-14 prints the first boys' and girls' names that classic
-  mode would propose for those plans, without writing anything.
+  mode would propose for those plans, without writing anything.  With --db
+  PATH (a built Pelvano.dll) and no plan, the surname's first plans in the
+  zh table are taken (scores 70-80, best luck first; also for 欧阳).
 """
 
 import argparse
 import bz2
 import os
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -76,11 +79,23 @@ FIVE_TONES = [
 
 PX_NONCANDIDATE = 9000
 ID_NONCANDIDATE = 100
-# First-position weight by the list's pos column.  Classic mode adds id to the
-# first character only; 300 is more than the rank spread of the leading
-# characters of one stroke count, so a character that ends names (杰, 婷, 峰)
-# opens one only when nothing better has those strokes.
-ID_BY_POS = {"F": 0, "": 60, "L": 300}
+# Offsets added to a character's rank (its line in the list) for the first and
+# the second position of a two-character given name, by the list's pos column.
+# word stores px = the second-position rank and id = first-position rank - px,
+# so classic mode's a.px + b.px + a.id weighs the first character by px + id
+# and the second by px alone; id is negative for characters that should open
+# a name.  F 3000 keeps 家, 子, 梓 out of the second place unless nothing else
+# has those strokes; L 300 is more than the rank spread of the leading
+# characters of one stroke count, so 杰, 婷, 峰 open a name only when nothing
+# better has those strokes; f 300 lets 文, 嘉, 雨 end a name (博文) after the
+# usual endings of the same strokes.
+POS_OFFSETS = {
+    "F": (0, 3000),   # first only
+    "f": (0, 300),    # first by preference, second acceptable
+    "": (60, 0),      # either
+    "L": (300, 0),    # second by preference, first acceptable
+    "S": (3000, 0),   # second only
+}
 
 
 def die(msg):
@@ -304,8 +319,8 @@ class Deriver:
                     % (row["_line"], zi, self.ts[zi][0]))
             if row["xb"] not in ("男", "女", "1"):
                 die("name_chars.tsv line %d: xb must be 男, 女 or 1" % row["_line"])
-            if row["pos"] not in ID_BY_POS:
-                die("name_chars.tsv line %d: pos must be F, L or empty" % row["_line"])
+            if row["pos"] not in POS_OFFSETS:
+                die("name_chars.tsv line %d: pos must be F, f, L, S or empty" % row["_line"])
             names[zi] = (rank, row)
         for table, label in ((self.ft_over, "ft"), (self.bh_over, "stroke"),
                              (self.wx_over, "element"), (self.py_over, "pinyin")):
@@ -337,8 +352,9 @@ class Deriver:
                 xb = row["xb"]
                 nan = 1 if xb in ("男", "1") else 0
                 nv = 1 if xb in ("女", "1") else 0
-                px = rank
-                ident = ID_BY_POS[row["pos"]]
+                first_off, second_off = POS_OFFSETS[row["pos"]]
+                px = rank + second_off
+                ident = (rank + first_off) - px
                 aflag = ""
             else:
                 xb, nan, nv, px, ident, aflag = "0", 0, 0, PX_NONCANDIDATE, ID_NONCANDIDATE, "1"
@@ -362,11 +378,27 @@ def compare_checks(rows):
     return len(checks), bad
 
 
+def first_plans(rows, db_path, surname, count=4):
+    """The first stroke plans the program lists for a surname: zh rows with a
+    total score of 70-80 and given-name strokes under 25, best luck first."""
+    bh = {r[0]: int(r[2]) for r in rows}
+    if any(c not in bh for c in surname) or len(surname) not in (1, 2):
+        die("--sample: %s is not a surname of one or two GBK characters" % surname)
+    db = sqlite3.connect("file:%s?mode=ro" % db_path, uri=True)
+    where = "lx = 12 and bh11 = ?" if len(surname) == 1 else "lx = 22 and bh11 = ? and bh12 = ?"
+    plans = db.execute("select bh21, bh22 from zh where bh21 < 25 and bh22 < 25 and " + where +
+                       " and zf >= 70 and zf <= 80 order by jxjx asc, zf asc limit ?",
+                       [bh[c] for c in surname] + [count]).fetchall()
+    db.close()
+    return ["%d-%d" % p for p in plans]
+
+
 def sample(rows, surname, plans, count=30):
     """The first names classic mode would propose for one surname and the
     given stroke plans (first-second given-name strokes), per sex: the same
-    sex clauses as the generation statements, ordered by a.px + b.px + a.id.
-    For reading the ranks as a parent would, not used by the build."""
+    sex clauses as the generation statements, ordered by a.px + b.px + a.id,
+    doubled characters included as the statements include them.  For reading
+    the ranks as a parent would, not used by the build."""
     cand = [r for r in rows if r[10] == ""]
     for plan in plans:
         b, c = (int(x) for x in plan.split("-"))
@@ -380,7 +412,7 @@ def sample(rows, surname, plans, count=30):
             a_src = [r for r in cand if int(r[2]) == b and first(r)]
             b_src = [r for r in cand if int(r[2]) == c and second(r)]
             pairs = sorted((int(x[5]) + int(y[5]) + int(x[6]), x[0] + y[0])
-                           for x in a_src for y in b_src if x[0] != y[0])
+                           for x in a_src for y in b_src)
             print("%s %s %s (%d x %d): %s" % (surname, plan, sex, len(a_src), len(b_src),
                   " ".join(surname + name for _, name in pairs[:count])))
 
@@ -392,6 +424,8 @@ def main():
     ap.add_argument("--out", default=os.path.join(SOURCES, "word.tsv"))
     ap.add_argument("--sample", nargs="+", metavar="ARG",
                     help="SURNAME PLAN...: print the first names for plans such as 10-6")
+    ap.add_argument("--db", metavar="PELVANO",
+                    help="with --sample and no plan: take the surname's first plans from this database")
     ap.add_argument("--check", action="store_true",
                     help="compare with the check list and the committed file, write nothing")
     args = ap.parse_args()
@@ -413,7 +447,10 @@ def main():
     print("check list %d rows, %d agree, %d disagree" % (n_checks, n_checks - len(bad), len(bad)))
     print("derived in %.1f s" % (t1 - t0))
     if args.sample:
-        sample(rows, args.sample[0], args.sample[1:])
+        plans = args.sample[1:]
+        if not plans and args.db:
+            plans = first_plans(rows, args.db, args.sample[0])
+        sample(rows, args.sample[0], plans)
         return 0
     if args.check:
         with open(args.out, encoding="utf-8") as f:
