@@ -7,6 +7,7 @@
 // saves it as the window's save action writes a file (GB18030, CR LF after every line),
 // to FILE exactly as given. Missing values take the window's defaults (1980-1-1, 子 0,
 // minute 0). Exit status: 0 on success, 2 for bad arguments, 1 when the analysis fails.
+#include "calendar/vocabulary.h"
 #include "naming/analysis.h"
 #include "refdb/errors.h"
 #include "text/gbk.h"
@@ -37,9 +38,6 @@ int Fail(const QString& message) {
   std::fprintf(stderr, "velmora-cli: %s\n%s", message.toUtf8().constData(), kUsage);
   return 2;
 }
-
-const char* const kBranches[] = {"子", "丑", "丑", "寅", "寅", "卯", "卯", "辰", "辰", "巳", "巳", "午",
-                                 "午", "未", "未", "申", "申", "酉", "酉", "戌", "戌", "亥", "亥", "子"};
 
 }  // namespace
 
@@ -83,7 +81,7 @@ int main(int argc, char* argv[]) {
       bool ok = false;
       const int h = value.toInt(&ok);
       if (!ok || h < 0 || h > 23) return Fail(QStringLiteral("--hour 是 0 到 23 的整数"));
-      request.hour = QString::fromUtf8(kBranches[h]) + QLatin1Char(' ') + QString::number(h);
+      request.hour = velmora::calendar::HourItemText(h);
     } else if (a == QStringLiteral("--minute")) {
       request.minute = value;
     } else if (a == QStringLiteral("--out")) {

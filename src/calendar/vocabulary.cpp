@@ -70,6 +70,18 @@ QString LunarMonthText(int month, bool leap) {
   return text + QChar(u'月');
 }
 
+QString HourItemText(int hour) {
+  if (hour < 0 || hour > 23) return {};
+  // 23:00 already belongs to the next 子 period; the item keeps its own hour number.
+  return NameText(DizhiNames[static_cast<std::size_t>(((hour + 1) / 2) % 12)]) + QLatin1Char(' ') + QString::number(hour);
+}
+
+QStringList HourItems() {
+  QStringList out;
+  for (int h = 0; h < 24; ++h) out << HourItemText(h);
+  return out;
+}
+
 QString XingzuoOf(QDate date) {
   if (!date.isValid()) return QString();
   std::u16string_view sign = kSignStarts.front().sign;

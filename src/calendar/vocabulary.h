@@ -11,6 +11,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <string_view>
@@ -94,6 +95,12 @@ QString LunarDayText(int day);
 // The lunar month: 一月..十月, 十一月, 十二月 (no 正月 or 腊月), with 闰 in front of a leap
 // month. A month outside 1..12 has no number, so it reads "月" or "闰月".
 QString LunarMonthText(int month, bool leap);
+
+// The hour item of hour h (0..23) as the date boxes list it: the branch of its two-hour
+// period, one blank, the hour: "子 0", "丑 1", … "亥 22", "子 23". The empty text outside 0..23.
+QString HourItemText(int hour);
+// The 24 hour items in order.
+QStringList HourItems();
 
 // The Western star sign of a whole date by fixed month-day ranges of the date's own year.
 // 金牛座 carries a trailing blank ("金牛座 "), which reports rely on. The empty text for

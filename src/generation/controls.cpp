@@ -1,5 +1,7 @@
 #include "generation/controls.h"
 
+#include "calendar/vocabulary.h"
+
 namespace velmora {
 
 namespace {
@@ -29,10 +31,7 @@ NamingControls NamingControls::Defaults() {
   SelectText(c.SMonth, QStringLiteral("01"));
   c.Sday.items = Numbers(1, 31, 2);
   SelectText(c.Sday, QStringLiteral("01"));
-  // The hour items name the two-hour branch of each hour.
-  const char* branches[] = {"子", "丑", "丑", "寅", "寅", "卯", "卯", "辰", "辰", "巳", "巳", "午",
-                            "午", "未", "未", "申", "申", "酉", "酉", "戌", "戌", "亥", "亥", "子"};
-  for (int h = 0; h < 24; ++h) c.Shour.items << QString::fromUtf8(branches[h]) + QLatin1Char(' ') + QString::number(h);
+  c.Shour.items = calendar::HourItems();
   c.Shour.Select(0);
   c.CBFen.items = Numbers(0, 59, 2);
   SelectText(c.CBFen, QStringLiteral("01"));

@@ -25,14 +25,6 @@ QStringList Numbers(int from, int to) {
   return out;
 }
 
-QStringList HourItems() {
-  const char* branches[] = {"子", "丑", "丑", "寅", "寅", "卯", "卯", "辰", "辰", "巳", "巳", "午",
-                            "午", "未", "未", "申", "申", "酉", "酉", "戌", "戌", "亥", "亥", "子"};
-  QStringList out;
-  for (int h = 0; h < 24; ++h) out << QString::fromUtf8(branches[h]) + QLatin1Char(' ') + QString::number(h);
-  return out;
-}
-
 void SetText(ComboBox& box, const QString& text) {
   box.text = text;
   box.index = static_cast<int>(box.items.indexOf(text));
@@ -69,7 +61,7 @@ TFrmmain::TFrmmain(AnalysisUi& ui, QString folder) : ui_(ui), folder_(std::move(
   SetText(SMonth, QStringLiteral("1"));
   Sday.items = Numbers(1, 31);
   SetText(Sday, QStringLiteral("1"));
-  Shour.items = HourItems();
+  Shour.items = calendar::HourItems();
   SetText(Shour, QStringLiteral("子 0"));
   for (int m = 0; m < 60; ++m) RzComboBox8.items << QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
   SetText(RzComboBox8, QStringLiteral("0"));

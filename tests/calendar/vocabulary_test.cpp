@@ -160,5 +160,18 @@ TEST(XingzuoOf, EveryDayHasOneSignAndInvalidHasNone) {
   EXPECT_TRUE(XingzuoOf(QDate()).isEmpty());  // no date, no sign
 }
 
+TEST(HourItems, BranchOfEachHour) {
+  const QStringList items = HourItems();
+  ASSERT_EQ(items.size(), 24);
+  EXPECT_EQ(items.front(), QString::fromUtf8("子 0"));    // midnight opens 子
+  EXPECT_EQ(items.at(1), QString::fromUtf8("丑 1"));
+  EXPECT_EQ(items.at(10), QString::fromUtf8("巳 10"));
+  EXPECT_EQ(items.at(11), QString::fromUtf8("午 11"));
+  EXPECT_EQ(items.at(22), QString::fromUtf8("亥 22"));
+  EXPECT_EQ(items.back(), QString::fromUtf8("子 23"));   // 23:00 is already the next 子
+  EXPECT_EQ(HourItemText(24), QString());
+  EXPECT_EQ(HourItemText(-1), QString());
+}
+
 }  // namespace
 }  // namespace velmora::calendar
