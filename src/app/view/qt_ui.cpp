@@ -1,7 +1,11 @@
 // QtMainWindowUi: see qt_ui.h.
 #include "app/view/qt_ui.h"
 
+#include "app/view/analysis_window.h"
+#include "app/view/qt_analysis_ui.h"
 #include "app/view/service_dialog.h"
+#include "naming/analysis.h"
+#include "refdb/connection_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,41 +17,15 @@
 #include <iostream>
 
 namespace velmora {
-namespace {
-
-void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-  QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
-  box.exec();
+void QtMainWindowUi::ShowNameAnalysis(const NameAnalysisRequest& request) {
+  // A fresh form and window for each call; both end when the modal loop returns.
+  QtAnalysisUi ui;
+  naming::TFrmmain form(ui, ProgramFolder());
+  form.Fill(request);
+  AnalysisWindow window(form, window_);
+  ui.SetWindow(&window);
+  window.exec();
 }
-
-}  // namespace
-
-void QtMainWindowUi::ShowError(const QString& caption, const QString& text) {
-  ShowBox(window_, QMessageBox::Critical, caption, text);
-}
-
-void QtMainWindowUi::ShowNotice(const QString& text) {
-  ShowBox(window_, QMessageBox::Information, QStringLiteral("提示"), text);
-}
-
-void QtMainWindowUi::ShowInformation(const QString& caption, const QString& text) {
-  ShowBox(window_, QMessageBox::Information, caption, text);
-}
-
-void QtMainWindowUi::SetClipboardText(const QString& text) {
-  QGuiApplication::clipboard()->setText(text);
-}
-
-void QtMainWindowUi::Pause(int milliseconds) {
-  // Deliberately blocks the GUI thread: the stop of a run gives the worker this time to
-  // notice the cleared flag while nothing else happens. The window is painted first, so
-  // the stop button shows disabled during the pause.
-  if (window_) window_->repaint();
-  if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
-
-// The analysis window comes with the scoring core; until then a double click opens nothing.
-void QtMainWindowUi::ShowNameAnalysis(const NameAnalysisRequest&) {}
 
 void QtMainWindowUi::OpenServiceWindow() {
   // A fresh window each time; the modal loop ends before another can be opened.

@@ -3,31 +3,21 @@
 #pragma once
 
 #include "app/frm_qiming.h"
+#include "app/view/qt_dialogs.h"
 
 #include <QPointer>
 #include <QWidget>
 
 namespace velmora {
 
-class QtMainWindowUi final : public MainWindowUi {
+// The window (SetWindow) owns the message boxes and is what Minimize and CloseWindow act on.
+class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
  public:
-  // The window that owns the message boxes and that Minimize and CloseWindow act on. The
-  // form is built before its view, so the window is handed over afterwards.
-  void SetWindow(QWidget* window) { window_ = window; }
-
-  void ShowError(const QString& caption, const QString& text) override;
-  void ShowNotice(const QString& text) override;
-  void ShowInformation(const QString& caption, const QString& text) override;
-  void SetClipboardText(const QString& text) override;
-  void Pause(int milliseconds) override;
   void OpenServiceWindow() override;
   void ShowNameAnalysis(const NameAnalysisRequest& request) override;
   void Minimize() override;
   void CloseWindow() override;
   void ExitProcess() override;
-
- private:
-  QPointer<QWidget> window_;
 };
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
-# The widgets of the program: the main window's view over the form FrmQiming and the Qt
-# implementation of its dialogs. Included by src/app/CMakeLists.txt for `velmora` and by
-# tests/app and bench/ through the library velmora_view.
+# The widgets of the program: the main window's view over the form FrmQiming, the name
+# analysis window's view over TFrmmain, and the Qt implementations of their dialogs.
+# Included by src/app/CMakeLists.txt for `velmora` and by tests/app and bench/ through the
+# library velmora_view.
 set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/backdrop.h
   ${CMAKE_CURRENT_LIST_DIR}/backdrop.cpp
@@ -12,5 +13,11 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.h
+  ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_ui.h
-  ${CMAKE_CURRENT_LIST_DIR}/qt_ui.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/qt_ui.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/analysis_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/analysis_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.h
+  ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.cpp)
