@@ -151,7 +151,12 @@ void FrmQiming::RzBitBtn6Click() {
     ListBox1Index = -1;
     worker_ = std::make_unique<TMythread>(ClassicInputs::From(controls), *ADOFenxi, running_);
     connect(worker_.get(), &TMythread::namesReady, this, &FrmQiming::DeliverNames, Qt::QueuedConnection);
-    connect(worker_.get(), &QThread::finished, this, [this] {
+    // A finished signal of an earlier worker may still wait in the queue when a new run
+    // has begun; only the current worker's end closes its run.
+    // (A run number, not the worker's address: a new worker may reuse the old one's memory.)
+    const int run = ++runNumber_;
+    connect(worker_.get(), &QThread::finished, this, [this, run] {
+      if (run != runNumber_) return;
       DeliverNames();
       FlushRow();
       ADOTem->Close();  // the end of a run closes both queries; ADOFenxi is closed by the run

@@ -134,6 +134,7 @@ class FrmQiming : public QObject {
   std::unique_ptr<Query> ADOFenxi;
   std::atomic<bool> running_{false};
   std::unique_ptr<TMythread> worker_;
+  int runNumber_ = 0;  // counts classic runs
 };
 
 }  // namespace velmora

@@ -191,6 +191,20 @@ TEST_F(MainForm, AClassicRunFillsThePanes) {
   EXPECT_TRUE(form_->MemoSuccess.front().contains(U("(") + tag));
 }
 
+TEST_F(MainForm, AStaleEndOfRunDoesNotCloseTheNextRun) {
+  TypeSurname("张");
+  QSignalSpy finished(form_.get(), &FrmQiming::runFinished);
+  form_->RzBitBtn6Click();
+  form_->WaitForWorker();  // the first run's "finished" is still queued
+  form_->RzBitBtn6Click();  // a second run begins before the queue turns
+  form_->WaitForWorker();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(finished.size(), 1);  // only the second run's end counts
+  for (const QString& row : form_->MemoSuccess.mid(0, form_->MemoSuccess.size() - 1)) {
+    ASSERT_EQ(text::GbkLength(row), 7 * 16);  // no short row in the middle
+  }
+}
+
 TEST_F(MainForm, StoppingKeepsWhatWasEmitted) {
   TypeSurname("张");
   form_->RzBitBtn6Click();
