@@ -6,6 +6,7 @@
 // label is as wide as its text in the window's font, so a fallback font with other widths
 // moves the boxes instead of cutting the labels. The report pane fills the rest.
 #include "app/view/analysis_window.h"
+#include "app/view/gbk_validator.h"
 
 #include "text/gbk.h"
 
@@ -45,18 +46,6 @@ constexpr int kPictureGap = 4;
 constexpr int kIconSize = 32;
 constexpr int kNameBytes = 4;
 
-// Accepts typed texts of at most max GBK bytes, a Chinese character counting two. Texts
-// the form sets are not typed and pass unchecked.
-class GbkLengthValidator : public QValidator {
- public:
-  GbkLengthValidator(int max, QObject* parent) : QValidator(parent), max_(max) {}
-  State validate(QString& input, int& /*pos*/) const override {
-    return text::GbkLength(input) <= max_ ? Acceptable : Invalid;
-  }
-
- private:
-  int max_;
-};
 
 enum class Picture { Analyse, Print, Save, Exit };
 

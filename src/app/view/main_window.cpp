@@ -5,6 +5,7 @@
 // (9, 195) and (812, 195). The x positions of the inputs are chosen so that every label,
 // box and button fits the 12-pixel font without overlap.
 #include "app/view/main_window.h"
+#include "app/view/gbk_validator.h"
 
 #include "app/view/backdrop.h"
 #include "app/view/hot_area.h"
@@ -72,17 +73,6 @@ class FixedRowDelegate : public QStyledItemDelegate {
   int height_;
 };
 
-// Accepts texts of at most max GBK bytes, a Chinese character counting two.
-class GbkLengthValidator : public QValidator {
- public:
-  GbkLengthValidator(int max, QObject* parent) : QValidator(parent), max_(max) {}
-  State validate(QString& input, int& /*pos*/) const override {
-    return text::GbkLength(input) <= max_ ? Acceptable : Invalid;
-  }
-
- private:
-  int max_;
-};
 
 QListWidget* MakeNameList(const char* name, QWidget* parent) {
   auto* list = new QListWidget(parent);

@@ -13,6 +13,7 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gbk_validator.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_ui.h
