@@ -1,6 +1,8 @@
 // tsv.cpp: reading the TSV sources (see tsv.h).
 #include "tsv.h"
 
+#include "text/field_escape.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,34 +25,6 @@ int TsvTable::RequireColumn(const QString& name) const {
     throw std::runtime_error(QStringLiteral("%1: no column %2").arg(path, name).toStdString());
   }
   return i;
-}
-
-QString UnescapeField(QStringView field) {
-  QString out;
-  out.reserve(field.size());
-  for (qsizetype i = 0; i < field.size(); ++i) {
-    const QChar c = field[i];
-    if (c == u'\\' && i + 1 < field.size()) {
-      const QChar next = field[i + 1];
-      if (next == u'n') {
-        out += u'\n';
-        ++i;
-        continue;
-      }
-      if (next == u't') {
-        out += u'\t';
-        ++i;
-        continue;
-      }
-      if (next == u'\\') {
-        out += u'\\';
-        ++i;
-        continue;
-      }
-    }
-    out += c;
-  }
-  return out;
 }
 
 TsvTable ReadTsv(const QString& path) {
@@ -84,7 +58,7 @@ TsvTable ReadTsv(const QString& path) {
     }
     QStringList row;
     row.reserve(fields.size());
-    for (QStringView f : fields) row << UnescapeField(f);
+    for (QStringView f : fields) row << text::UnescapeField(f);
     table.rows << row;
   }
   if (!haveHeader) {

@@ -7,6 +7,8 @@
 // backslashes for one backslash. refdata/scripts/tsvio.py writes the same format.
 #pragma once
 
+#include "text/field_escape.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,8 +28,8 @@ struct TsvTable {
   int RequireColumn(const QString& name) const;
 };
 
-// The text of a field with the escapes resolved.
-QString UnescapeField(QStringView field);
+// The text of a field with the escapes resolved (shared with the program's built-in tables).
+using text::UnescapeField;
 
 // Reads a whole TSV file. Throws std::runtime_error when the file cannot be read, has
 // no header or holds a row whose field count differs from the header's.

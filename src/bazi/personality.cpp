@@ -1,6 +1,8 @@
 // personality.cpp: parsing and reading the birthday personality table (see personality.h).
 #include "bazi/personality.h"
 
+#include "text/field_escape.h"
+
 #include <QFile>
 #include <QLoggingCategory>
 #include <QStringView>
@@ -12,26 +14,6 @@ Q_LOGGING_CATEGORY(lcPersonality, "velmora.bazi.personality")
 
 // Where src/bazi/CMakeLists.txt puts refdata/texts/personality.tsv.
 constexpr QStringView kResourcePath = u":/velmora/bazi/personality.tsv";
-
-// The field escapes of the refdata text format: \n, \t and \\; any other backslash
-// stands for itself.
-QString Unescape(QStringView field) {
-  QString out;
-  out.reserve(field.size());
-  for (qsizetype i = 0; i < field.size(); ++i) {
-    const QChar c = field[i];
-    if (c == u'\\' && i + 1 < field.size()) {
-      const QChar next = field[i + 1];
-      if (next == u'n' || next == u't' || next == u'\\') {
-        out += next == u'n' ? QChar(u'\n') : next == u't' ? QChar(u'\t') : QChar(u'\\');
-        ++i;
-        continue;
-      }
-    }
-    out += c;
-  }
-  return out;
-}
 
 // The slot number of a key field: 1 to 4 ASCII digits, at most 2000; -1 otherwise.
 int SlotNumber(QStringView key) {
@@ -71,7 +53,7 @@ PersonalityTable PersonalityTable::Parse(QByteArrayView utf8) {
       ++table.rejected_;
       continue;
     }
-    table.slots_[static_cast<std::size_t>(slot)] = Unescape(field);
+    table.slots_[static_cast<std::size_t>(slot)] = text::UnescapeField(field);
   }
   return table;
 }

@@ -14,6 +14,8 @@
 #include "app/view/qt_ui.h"
 #include "naming/analysis.h"
 
+#include "render_support.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -27,14 +29,11 @@
 
 namespace {
 
-// Dialogs become lines on the error stream: nobody is there to press OK.
-class ConsoleUi final : public velmora::naming::AnalysisUi {
+using velmora::render::Print;
+using velmora::render::Save;
+
+class ConsoleUi final : public velmora::render::ConsoleDialogs<velmora::naming::AnalysisUi> {
  public:
-  void ShowError(const QString& caption, const QString& text) override { Print("error", caption, text); }
-  void ShowNotice(const QString& text) override { Print("notice", QStringLiteral("提示"), text); }
-  void ShowInformation(const QString& caption, const QString& text) override { Print("information", caption, text); }
-  void SetClipboardText(const QString& text) override { Print("clipboard", QString(), text); }
-  void Pause(int /*milliseconds*/) override {}
   std::optional<QString> AskSaveFileName(const QString& title, const QString&, const QString& proposal) override {
     Print("save", title, proposal);
     return std::nullopt;
@@ -44,29 +43,15 @@ class ConsoleUi final : public velmora::naming::AnalysisUi {
   }
   void CloseWindow() override { Print("close", QString(), QString()); }
 
- private:
-  static void Print(const char* what, const QString& caption, const QString& text) {
-    std::fprintf(stderr, "[%s] %s %s\n", what, qUtf8Printable(caption), qUtf8Printable(text));
-  }
 };
-
-bool Save(QWidget& window, const QString& path) {
-  QCoreApplication::processEvents();
-  const bool ok = window.grab().save(path);
-  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qUtf8Printable(path));
-  return ok;
-}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-  if (!QDir().mkpath(out)) {
-    std::fprintf(stderr, "cannot create %s\n", qUtf8Printable(out));
-    return 1;
-  }
+  const QString out = velmora::render::OutputFolder(argc, argv);
+  if (out.isEmpty()) return 1;
 
   ConsoleUi ui;
   velmora::naming::TFrmmain form(ui, QCoreApplication::applicationDirPath() + QLatin1Char('/'));

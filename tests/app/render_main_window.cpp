@@ -10,6 +10,8 @@
 #include "app/view/main_window.h"
 #include "app/view/service_dialog.h"
 
+#include "render_support.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -24,47 +26,30 @@
 
 namespace {
 
+using velmora::render::Print;
+using velmora::render::Save;
+
 using velmora::FrmQiming;
 using velmora::MainWindow;
 using velmora::NamingMode;
 
-// Dialogs become lines on the error stream: nobody is there to press OK.
-class ConsoleUi final : public velmora::MainWindowUi {
+class ConsoleUi final : public velmora::render::ConsoleDialogs<velmora::MainWindowUi> {
  public:
-  void ShowError(const QString& caption, const QString& text) override { Print("error", caption, text); }
-  void ShowNotice(const QString& text) override { Print("notice", QStringLiteral("提示"), text); }
-  void ShowInformation(const QString& caption, const QString& text) override { Print("information", caption, text); }
-  void SetClipboardText(const QString& text) override { Print("clipboard", QString(), text); }
-  void Pause(int /*milliseconds*/) override {}
   void OpenServiceWindow() override { Print("window", QStringLiteral("人工起名服务"), QString()); }
   void ShowNameAnalysis(const velmora::NameAnalysisRequest& r) override { Print("window", QStringLiteral("姓名分析"), r.surname + r.given); }
   void Minimize() override { Print("minimise", QString(), QString()); }
   void CloseWindow() override { Print("close", QString(), QString()); }
   void ExitProcess() override { Print("exit", QString(), QString()); }
 
- private:
-  static void Print(const char* what, const QString& caption, const QString& text) {
-    std::fprintf(stderr, "[%s] %s %s\n", what, qUtf8Printable(caption), qUtf8Printable(text));
-  }
 };
-
-bool Save(QWidget& window, const QString& path) {
-  QCoreApplication::processEvents();
-  const bool ok = window.grab().save(path);
-  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qUtf8Printable(path));
-  return ok;
-}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-  if (!QDir().mkpath(out)) {
-    std::fprintf(stderr, "cannot create %s\n", qUtf8Printable(out));
-    return 1;
-  }
+  const QString out = velmora::render::OutputFolder(argc, argv);
+  if (out.isEmpty()) return 1;
 
   ConsoleUi ui;
   FrmQiming form(ui, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
