@@ -1,0 +1,92 @@
+// velmora-cli's shared pieces: see common.h.
+#include "app/cli/common.h"
+
+#include "calendar/vocabulary.h"
+#include "refdb/connection_text.h"
+
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace velmora::cli {
+
+int BadArguments(const QString& message, const char* usage) {
+  std::fprintf(stderr, "velmora-cli: %s\n%s", message.toUtf8().constData(), usage);
+  return kExitBadArguments;
+}
+
+int Refused(const QString& message) {
+  std::fprintf(stderr, "velmora-cli: %s\n", message.toUtf8().constData());
+  return kExitRefused;
+}
+
+void PrintLine(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
+
+QString ParsedArgs::Parse(const QStringList& args, const QStringList& known) {
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& a = args[i];
+    if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {
+      help = true;
+      continue;
+    }
+    if (!a.startsWith(QStringLiteral("--"))) {
+      positional << a;
+      continue;
+    }
+    if (!known.contains(a)) return QStringLiteral("未知的选项 %1").arg(a);
+    if (i + 1 >= args.size()) return QStringLiteral("选项 %1 缺少值").arg(a);
+    options[a] = args[++i];
+  }
+  return QString();
+}
+
+QString ParsedArgs::Value(const QString& name, const QString& fallback) const {
+  const auto it = options.find(name);
+  return it == options.end() ? fallback : it->second;
+}
+
+QStringList BirthOptionNames() {
+  return {QStringLiteral("--sex"), QStringLiteral("--calendar"), QStringLiteral("--date"),
+          QStringLiteral("--hour"), QStringLiteral("--minute"), QStringLiteral("--data")};
+}
+
+QString DataFolder(const ParsedArgs& args) {
+  if (!args.Has(QStringLiteral("--data"))) return ProgramFolder();
+  const QString value = args.Value(QStringLiteral("--data"));
+  return value.endsWith(QLatin1Char('/')) ? value : value + QLatin1Char('/');
+}
+
+QString ReadBirthOptions(const ParsedArgs& args, BirthOptions& birth) {
+  birth.hour = calendar::HourItemText(0);
+  birth.folder = DataFolder(args);
+  if (args.Has(QStringLiteral("--sex"))) {
+    const QString value = args.Value(QStringLiteral("--sex"));
+    if (value != QStringLiteral("男") && value != QStringLiteral("女")) return QStringLiteral("--sex 只能是 男 或 女");
+    birth.sex = value;
+  }
+  if (args.Has(QStringLiteral("--calendar"))) {
+    const QString value = args.Value(QStringLiteral("--calendar"));
+    if (value == QStringLiteral("公历")) birth.calendarKind = 0;
+    else if (value == QStringLiteral("农历")) birth.calendarKind = 1;
+    else return QStringLiteral("--calendar 只能是 公历 或 农历");
+  }
+  if (args.Has(QStringLiteral("--date"))) {
+    static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
+    const auto m = re.match(args.Value(QStringLiteral("--date")));
+    if (!m.hasMatch()) return QStringLiteral("--date 的格式是 年-月-日, 如 1990-5-17");
+    birth.year = m.captured(1);
+    birth.month = m.captured(2);
+    birth.day = m.captured(3);
+  }
+  if (args.Has(QStringLiteral("--hour"))) {
+    bool ok = false;
+    const int h = args.Value(QStringLiteral("--hour")).toInt(&ok);
+    if (!ok || h < 0 || h > 23) return QStringLiteral("--hour 是 0 到 23 的整数");
+    birth.hourNumber = h;
+    birth.hour = calendar::HourItemText(h);
+  }
+  if (args.Has(QStringLiteral("--minute"))) birth.minute = args.Value(QStringLiteral("--minute"));
+  return QString();
+}
+
+}  // namespace velmora::cli

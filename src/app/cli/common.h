@@ -1,0 +1,60 @@
+// What every velmora-cli command shares: the exit codes, the refusal of bad arguments, a
+// small option reader, and the birth options that analyze and bazi read alike.
+//
+// Exit codes: 0 ok, 1 refused input or failed run, 2 bad arguments. Output is UTF-8.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+namespace velmora::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitBadArguments = 2;
+
+// Prints "velmora-cli: message" and the command's usage to stderr; returns 2.
+int BadArguments(const QString& message, const char* usage);
+// Prints "velmora-cli: message" to stderr; returns 1.
+int Refused(const QString& message);
+// Prints one line of UTF-8 text to stdout.
+void PrintLine(const QString& line);
+
+// The arguments of one command: "--name value" options, each taking one value, and the
+// positional arguments in order. Parse returns an error text for an option without a value
+// or one the command does not know; empty when all is well.
+struct ParsedArgs {
+  QStringList positional;
+  std::map<QString, QString> options;  // "--sex" -> "男"
+  bool help = false;                   // --help or -h anywhere
+
+  QString Parse(const QStringList& args, const QStringList& known);
+  bool Has(const QString& name) const { return options.count(name) != 0; }
+  QString Value(const QString& name, const QString& fallback = QString()) const;
+};
+
+// The birth data a report needs, as the main window's boxes hold it: texts, with the
+// window's defaults for what is not given (男, 公历, 1980-1-1, hour item of 0, minute 0).
+struct BirthOptions {
+  QString sex = QStringLiteral("男");
+  int calendarKind = 0;  // 0 公历, 1 农历
+  QString year = QStringLiteral("1980"), month = QStringLiteral("1"), day = QStringLiteral("1");
+  QString hour;          // the hour item text, as the window's hour box holds it
+  int hourNumber = 0;
+  QString minute = QStringLiteral("0");
+  QString folder;        // the databases' folder, with its trailing separator
+};
+
+// The option names BirthOptions reads.
+QStringList BirthOptionNames();
+// Fills birth from --sex, --calendar, --date, --hour, --minute and --data; an error text
+// for a value of the wrong form, empty when all is well.
+QString ReadBirthOptions(const ParsedArgs& args, BirthOptions& birth);
+
+// The databases' folder from --data (the program's folder when absent), with its separator.
+QString DataFolder(const ParsedArgs& args);
+
+}  // namespace velmora::cli
