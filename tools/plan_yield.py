@@ -12,8 +12,10 @@ with the rows that tie on both, as the program's engine returns them) and, for e
 plan, the boys' and girls' names that classic mode's join of word yields. Prints the
 plans that give at least 30 names for either sex and the median per sex; --before adds
 the same figures for an older database.
---show prints, for each surname, its plan list and the first 30 boys' and girls' names
-of the first plan in the single-plan statement's order (a.px + b.px + a.id).
+--list prints the plan list of each of the 100 surnames, each plan with its boys' and
+girls' names. --show prints, for each surname given, its plan list and the first 30
+boys' and girls' names of the first plan in the single-plan statement's order
+(a.px + b.px + a.id).
 --strokes prints the candidate characters per stroke count for boys and for girls.
 
 Standard library only; runs outside the build.
@@ -100,14 +102,14 @@ def summary(path):
              statistics.median(girls)))
 
 
-def show(path, surnames):
+def show(path, surnames, names=True):
     db = sqlite3.connect("file:%s?mode=ro" % path, uri=True)
     for surname in surnames:
         listed = plans(db, surname)
         print("%s: %s" % (surname, " ".join(
             "%s[%d/%d]" % (item(surname, db, p), name_count(db, "男", p[0], p[1]),
                            name_count(db, "女", p[0], p[1])) for p in listed)))
-        if listed:
+        if listed and names:
             b, c, _ = listed[0]
             for sex in ("男", "女"):
                 print("  %s %s: %s" % (item(surname, db, listed[0]), sex,
@@ -129,10 +131,13 @@ def main():
     ap.add_argument("--db", required=True)
     ap.add_argument("--before")
     ap.add_argument("--show", nargs="+", metavar="SURNAME")
+    ap.add_argument("--list", action="store_true")
     ap.add_argument("--strokes", action="store_true")
     args = ap.parse_args()
     if args.strokes:
         stroke_table(args.db)
+    elif args.list:
+        show(args.db, COMMON_SURNAMES, names=False)
     elif args.show:
         show(args.db, args.show)
     else:
