@@ -8,6 +8,10 @@
 
 namespace velmora::calendar {
 
+namespace {
+const QDate kLastListedDate(2100, 12, 31);
+}  // namespace
+
 std::vector<JieTerm> LoadJieTerms(int first, int last, const QString& folder) {
   Query q(DbConnectionText(DbFile::Tgcode, folder));
   q.SetSql(QStringLiteral(
@@ -33,15 +37,16 @@ QString JiriLine(const JiriDay& d) {
 
 JiriList MakeJiriList(QDate from, int days, const QString& folder) {
   JiriList list;
-  const QDate last = from.addDays(days - 1);
+  // The lunar dates end with 2100 (lunar.h), and so do the terms of table JQ.
+  const QDate last = std::min(from.addDays(days - 1), kLastListedDate);
+  const int wanted = static_cast<int>(from.daysTo(last)) + 1;
   const std::vector<JieTerm> terms = LoadJieTerms(from.year() - 1, last.year(), folder);
-  list.days = JiriDays(from, days, terms);
-  if (static_cast<int>(list.days.size()) < days) {
+  list.days = JiriDays(from, wanted, terms);
+  if (static_cast<int>(list.days.size()) < wanted) {
     const QDate missing = from.addDays(static_cast<qint64>(list.days.size()));
-    list.shortNotice = QStringLiteral("节气表中缺少%1年前后的节气, 吉日只能列到%2.")
-                           .arg(missing.year())
-                           .arg(list.days.empty() ? QStringLiteral("起始日期之前")
-                                                  : list.days.back().date.toString(QStringLiteral("yyyy-MM-dd")));
+    list.shortNotice = QStringLiteral("节气表中缺少%1年前后的节气，吉日只能列出%2天。").arg(missing.year()).arg(list.days.size());
+  } else if (wanted < days) {
+    list.shortNotice = QStringLiteral("吉日只能列到%1。").arg(kLastListedDate.toString(QStringLiteral("yyyy-MM-dd")));
   }
   return list;
 }
@@ -72,8 +77,16 @@ void TFrmJiri::CBDaysChange() {
 void TFrmJiri::CBHuangdaoClick() { Filter(); }
 
 void TFrmJiri::BtnCopyClick() {
+  std::vector<int> all(ListView1.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+  CopyRows(all);
+}
+
+void TFrmJiri::CopyRows(const std::vector<int>& rows) {
   QStringList lines{Columns().join(QLatin1Char('\t'))};
-  for (const JiriDay& d : ListView1) lines << JiriLine(d);
+  for (int r : rows) {
+    if (r >= 0 && r < static_cast<int>(ListView1.size())) lines << JiriLine(ListView1[static_cast<std::size_t>(r)]);
+  }
   ui_.SetClipboardText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
@@ -95,7 +108,7 @@ void TFrmJiri::Filter() {
     if (d.huangdao) ++huangdao;
     if (d.huangdao || !CBHuangdao) ListView1.push_back(d);
   }
-  LabelSummary = QStringLiteral("共%1天, 其中黄道日%2天").arg(days_.size()).arg(huangdao);
+  LabelSummary = QStringLiteral("共%1天，其中黄道日%2天").arg(days_.size()).arg(huangdao);
 }
 
 }  // namespace velmora::calendar

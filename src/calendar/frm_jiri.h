@@ -61,6 +61,7 @@ class TFrmJiri {
   void CBDaysChange();
   void CBHuangdaoClick();
   void BtnCopyClick();             // 复制: the lines shown, with a header line
+  void CopyRows(const std::vector<int>& rows);  // the chosen lines shown (Ctrl+C in the list)
 
   // The header of the list's columns, also the first line copied.
   static QStringList Columns();
