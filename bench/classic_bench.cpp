@@ -26,6 +26,8 @@ struct SilentUi : MainWindowUi {
   void SetClipboardText(const QString&) override {}
   void Pause(int) override {}
   void OpenServiceWindow() override {}
+  void OpenCalendarWindow() override {}
+  void OpenJiriWindow() override {}
   void ShowNameAnalysis(const NameAnalysisRequest&) override {}
   void Minimize() override {}
   void CloseWindow() override {}

@@ -228,6 +228,8 @@ void FrmQiming::RzBitBtn7Click() {
 void FrmQiming::Image4Click() { ui_.Minimize(); }
 void FrmQiming::Image5Click() { ui_.CloseWindow(); }
 void FrmQiming::Image14Click() { RunHandler([this] { ui_.OpenServiceWindow(); }); }
+void FrmQiming::Image13Click() { RunHandler([this] { ui_.OpenCalendarWindow(); }); }
+void FrmQiming::Image11Click() { RunHandler([this] { ui_.OpenJiriWindow(); }); }
 NameAnalysisRequest FrmQiming::AnalysisRequest(const QString& given) const {
   NameAnalysisRequest r;
   r.surname = Trim(controls.Xing.text);

@@ -29,6 +29,8 @@ namespace velmora {
 class MainWindowUi : public Ui {
  public:
   virtual void OpenServiceWindow() = 0;   // "人工起名服务"
+  virtual void OpenCalendarWindow() = 0;  // 万年历: the previous one disposed of, a new one modal
+  virtual void OpenJiriWindow() = 0;      // 吉日, modal
   virtual void ShowNameAnalysis(const NameAnalysisRequest& request) = 0;  // modal
   virtual void Minimize() = 0;
   virtual void CloseWindow() = 0;         // the window is asked to close: FormCloseQuery follows
@@ -89,6 +91,8 @@ class FrmQiming : public QObject {
   void Image4Click();           // minimise
   void Image5Click();           // close area and toolbar 关闭
   void Image14Click();          // toolbar 服务
+  void Image13Click();          // toolbar 日历
+  void Image11Click();          // toolbar 吉日
   void Image8Click();           // toolbar 五格 (notes viewer not built yet: inert)
   void Image9Click();           // toolbar 三才 (likewise)
   void Image6Click();           // toolbar 测名: the analysis with an empty given name

@@ -138,8 +138,11 @@ TEST_F(MainWindowTest, ClickAreasReachTheirHandlers) {
   QTest::mouseClick(child<QWidget>("Image5"), Qt::LeftButton);   // close
   QTest::mouseClick(child<QWidget>("Image16"), Qt::LeftButton);  // toolbar 关闭
   QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);   // 八字: no window yet
+  QTest::mouseClick(child<QWidget>("Image13"), Qt::LeftButton);  // 日历
+  QTest::mouseClick(child<QWidget>("Image11"), Qt::LeftButton);  // 吉日
   EXPECT_EQ(ui.calls, (QStringList{QStringLiteral("minimize"), QStringLiteral("service"),
-                                   QStringLiteral("close"), QStringLiteral("close")}));
+                                   QStringLiteral("close"), QStringLiteral("close"),
+                                   QStringLiteral("calendar"), QStringLiteral("jiri")}));
   EXPECT_EQ(child<QWidget>("Image5")->toolTip(), QStringLiteral("关闭"));
   EXPECT_EQ(child<QWidget>("Image14")->cursor().shape(), Qt::PointingHandCursor);
 }

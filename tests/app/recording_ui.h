@@ -16,6 +16,8 @@ struct RecordingUi : MainWindowUi {
   void SetClipboardText(const QString& text) override { calls << QStringLiteral("clipboard:") + text; }
   void Pause(int ms) override { paused += ms; }
   void OpenServiceWindow() override { calls << QStringLiteral("service"); }
+  void OpenCalendarWindow() override { calls << QStringLiteral("calendar"); }
+  void OpenJiriWindow() override { calls << QStringLiteral("jiri"); }
   QList<NameAnalysisRequest> analyses;
   void ShowNameAnalysis(const NameAnalysisRequest& r) override { analyses << r; }
   void Minimize() override { calls << QStringLiteral("minimize"); }

@@ -7,5 +7,7 @@
 namespace velmora::cli {
 
 int RunAnalyze(const QStringList& arguments);  // analyze.cpp
+int RunCalendar(const QStringList& arguments);  // calendar.cpp
+int RunJiri(const QStringList& arguments);  // jiri.cpp
 
 }  // namespace velmora::cli

@@ -21,6 +21,8 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"analyze", velmora::cli::RunAnalyze, "姓名分析报告"},
+    {"calendar", velmora::cli::RunCalendar, "万年历的一个月"},
+    {"jiri", velmora::cli::RunJiri, "吉日列表(建除, 黄道)"},
 };
 
 std::string Usage() {

@@ -150,7 +150,7 @@ std::span<const ToolbarItem> ToolbarItems() {
       {Tool::Wuge, "Image8", 508, QStringLiteral("五格"), QStringLiteral("格"), QColor(0xb7, 0x86, 0x2d)},
       {Tool::Sancai, "Image9", 559, QStringLiteral("三才"), QStringLiteral("才"), QColor(0x4e, 0x8a, 0x3e)},
       {Tool::Xiaoming, "", 610, QStringLiteral("小名"), QStringLiteral("小"), QColor(0xc0, 0x5f, 0x7a)},
-      {Tool::Jiri, "", 662, QStringLiteral("吉日"), QStringLiteral("吉"), QColor(0xc4, 0x6a, 0x2b)},
+      {Tool::Jiri, "Image11", 662, QStringLiteral("吉日"), QStringLiteral("吉"), QColor(0xc4, 0x6a, 0x2b)},
       {Tool::Jiemeng, "", 712, QStringLiteral("解梦"), QStringLiteral("梦"), QColor(0x6a, 0x4e, 0x8c)},
       {Tool::Rili, "Image13", 763, QStringLiteral("日历"), QStringLiteral("历"), QColor(0x2d, 0x6f, 0xa3)},
       {Tool::Fuwu, "Image14", 815, QStringLiteral("服务"), QStringLiteral("服"), QColor(0x5b, 0x7a, 0x52)},

@@ -2,6 +2,8 @@
 #include "app/view/qt_ui.h"
 
 #include "app/view/analysis_window.h"
+#include "app/view/date_window.h"
+#include "app/view/jiri_window.h"
 #include "app/view/qt_analysis_ui.h"
 #include "app/view/service_dialog.h"
 #include "naming/analysis.h"
@@ -31,6 +33,22 @@ void QtMainWindowUi::OpenServiceWindow() {
   // A fresh window each time; the modal loop ends before another can be opened.
   ServiceDialog dialog(window_);
   dialog.exec();
+}
+
+void QtMainWindowUi::OpenCalendarWindow() {
+  // The window stays until the next one is opened (or the main window goes, which owns it).
+  delete calendar_;
+  auto* window = new DateWindow(window_);
+  calendar_ = window;
+  window->exec();
+}
+
+void QtMainWindowUi::OpenJiriWindow() {
+  QtDialogs<Ui> ui;
+  calendar::TFrmJiri form(ui, ProgramFolder());
+  JiriWindow window(form, window_);
+  ui.SetWindow(&window);
+  window.exec();
 }
 
 void QtMainWindowUi::Minimize() {

@@ -14,10 +14,15 @@ namespace velmora {
 class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
  public:
   void OpenServiceWindow() override;
+  void OpenCalendarWindow() override;
+  void OpenJiriWindow() override;
   void ShowNameAnalysis(const NameAnalysisRequest& request) override;
   void Minimize() override;
   void CloseWindow() override;
   void ExitProcess() override;
+
+ private:
+  QPointer<QWidget> calendar_;  // the last calendar window, disposed of before the next
 };
 
 }  // namespace velmora

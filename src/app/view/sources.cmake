@@ -1,5 +1,6 @@
 # The widgets of the program: the main window's view over the form FrmQiming, the name
-# analysis window's view over TFrmmain, and the Qt implementations of their dialogs.
+# analysis window's view over TFrmmain, the calendar window's over TFRM_Date, the 吉日
+# window's over TFrmJiri, and the Qt implementations of their dialogs.
 # Included by src/app/CMakeLists.txt for `velmora` and by tests/app and bench/ through the
 # library velmora_view.
 set(VELMORA_VIEW_SOURCES
@@ -21,4 +22,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.h
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.h
-  ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/date_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/date_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/jiri_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/jiri_window.cpp)

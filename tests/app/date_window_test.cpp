@@ -1,0 +1,95 @@
+// The calendar window's and the 吉日 window's views bind to their forms: mouse presses and
+// clicks on the labels reach the handlers, the widgets show the form, a click on a day or
+// another window becoming active closes the calendar, and 吉日 lines can be filtered and
+// copied. Runs on the offscreen platform with the databases built beside the test program.
+#include "app/view/date_window.h"
+#include "app/view/jiri_window.h"
+#include "calendar/frm_jiri.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace velmora {
+namespace {
+
+template <class W>
+W* Child(QWidget& window, const QString& name) {
+  W* w = window.findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name.toStdString();
+  return w;
+}
+
+TEST(DateWindowView, ClicksSteerTheCalendar) {
+  DateWindow window(nullptr, [] { return QDate(2026, 12, 9); });
+  window.show();
+  QApplication::setActiveWindow(&window);
+  EXPECT_EQ(Child<QLabel>(window, "Label1")->text(), QStringLiteral("2026"));
+  EXPECT_EQ(Child<QLabel>(window, "LunarLabel11")->text(), QStringLiteral("冬月"));  // 9 December
+  EXPECT_EQ(Child<QWidget>(window, "Shape2")->pos(), QPoint(139, 89));
+  EXPECT_FALSE(Child<QWidget>(window, "UpDown1")->isVisible());
+
+  QTest::mouseClick(Child<QWidget>(window, "Label1"), Qt::LeftButton);
+  ASSERT_TRUE(Child<QWidget>(window, "UpDown1")->isVisible());
+  QTest::mouseClick(Child<QWidget>(window, "UpDown1")->findChild<QToolButton*>(QStringLiteral("down")), Qt::LeftButton);
+  EXPECT_EQ(Child<QLabel>(window, "Label1")->text(), QStringLiteral("2025"));
+  EXPECT_EQ(Child<QLabel>(window, "Label20")->text(), QStringLiteral("2025"));
+
+  // Pressing a lunar text moves the highlight over its day; the click closes the window.
+  QTest::mouseClick(Child<QWidget>(window, "LunarLabel3"), Qt::LeftButton);  // 1 December 2025
+  EXPECT_EQ(Child<QWidget>(window, "Shape2")->pos(), QPoint(13 + 2 * 42, 57));
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(DateWindowView, ClosesWhenAnotherWindowBecomesActive) {
+  DateWindow window(nullptr, [] { return QDate(2026, 12, 9); });
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(window.isActiveWindow());
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  EXPECT_FALSE(window.isVisible());
+}
+
+struct ClipboardUi : Ui {
+  QStringList clipboard, errors;
+  void ShowError(const QString&, const QString& text) override { errors << text; }
+  void ShowNotice(const QString&) override {}
+  void ShowInformation(const QString&, const QString&) override {}
+  void SetClipboardText(const QString& text) override { clipboard << text; }
+  void Pause(int) override {}
+};
+
+TEST(JiriWindowView, FiltersAndCopiesLines) {
+  ClipboardUi ui;
+  calendar::TFrmJiri form(ui, QCoreApplication::applicationDirPath() + u'/', [] { return QDate(2026, 2, 1); });
+  JiriWindow window(form);
+  window.show();
+  auto* list = Child<QTableWidget>(window, "ListView1");
+  EXPECT_EQ(list->rowCount(), 30);
+  Child<QCheckBox>(window, "CBHuangdao")->click();
+  EXPECT_EQ(list->rowCount(), 14);  // 黄道 days only
+  EXPECT_EQ(list->item(0, 6)->text(), QStringLiteral("黄道"));
+  list->selectRow(1);
+  QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+  ASSERT_EQ(ui.clipboard.size(), 1);
+  EXPECT_EQ(ui.clipboard[0].count(u'\n'), 2);  // the header and the one line chosen
+  EXPECT_TRUE(ui.clipboard[0].contains(list->item(1, 0)->text()));
+  EXPECT_TRUE(ui.errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
