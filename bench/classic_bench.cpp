@@ -26,6 +26,7 @@ struct SilentUi : MainWindowUi {
   void SetClipboardText(const QString&) override {}
   void Pause(int) override {}
   void OpenServiceWindow() override {}
+  void OpenWuxingWindow(Query&) override {}
   void ShowNameAnalysis(const NameAnalysisRequest&) override {}
   void Minimize() override {}
   void CloseWindow() override {}

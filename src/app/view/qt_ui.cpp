@@ -4,6 +4,7 @@
 #include "app/view/analysis_window.h"
 #include "app/view/qt_analysis_ui.h"
 #include "app/view/service_dialog.h"
+#include "app/view/wuxing_window.h"
 #include "naming/analysis.h"
 #include "refdb/connection_text.h"
 
@@ -31,6 +32,15 @@ void QtMainWindowUi::OpenServiceWindow() {
   // A fresh window each time; the modal loop ends before another can be opened.
   ServiceDialog dialog(window_);
   dialog.exec();
+}
+
+void QtMainWindowUi::OpenWuxingWindow(Query& adoTem) {
+  // A new window each time, modal; it ends when its loop returns.
+  QtWuxingUi ui;
+  tools::TFrmWuxing form(ui, adoTem);
+  WuxingWindow window(form, window_);
+  ui.SetWindow(&window);
+  window.exec();
 }
 
 void QtMainWindowUi::Minimize() {

@@ -15,6 +15,7 @@ class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
  public:
   void OpenServiceWindow() override;
   void ShowNameAnalysis(const NameAnalysisRequest& request) override;
+  void OpenWuxingWindow(Query& adoTem) override;
   void Minimize() override;
   void CloseWindow() override;
   void ExitProcess() override;

@@ -21,4 +21,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.h
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.h
-  ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.cpp)
