@@ -7,5 +7,7 @@
 namespace velmora::cli {
 
 int RunAnalyze(const QStringList& arguments);  // analyze.cpp
+// names --mode poetry|zuhe (names_poetry.cpp): the names command hands its arguments on.
+int RunNamesPoetry(const QStringList& arguments);
 
 }  // namespace velmora::cli
