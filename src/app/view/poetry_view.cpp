@@ -190,8 +190,17 @@ QWidget* PoetryPanelView::makeListTab() {
   connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) { panel_.EditTiaojian = text; });
   // Enter in the search box searches, as a person expects of a search box.
   connect(search_, &QLineEdit::returnPressed, this, [this] { click(&PoetryPanel::RzBitBtn41Click); });
-  connect(tree_, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* current) {
-    if (current) current->setExpanded(true);  // a node expands when it is selected
+  // Moving the selection with the keys selects without a click: the form follows, so that
+  // a later render keeps what the user sees.
+  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+    if (!current) return;
+    current->setExpanded(true);  // a node expands when it is selected
+    if (rendering_) return;
+    panel_.selectedDynasty = current->data(0, kIndexRole).toInt();
+    panel_.selectedAuthor = current->data(0, kAuthorRole).toInt();
+  });
+  connect(poems_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+    if (current && !rendering_) panel_.RzTreeView1Index = current->data(0, kIndexRole).toInt();
   });
   connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
     panel_.selectedDynasty = item->data(0, kIndexRole).toInt();
