@@ -3,11 +3,14 @@
 // word comes from sources/word.tsv (curated elsewhere; loaded column by column by the
 // header's names). zh is generated here from the scoring model: one row for every
 // stroke combination 1..36 of the four name shapes, lx 11, 12, 21 and 22, with 0 in
-// bh12 and bh22 for single parts: 36^2 + 2·36^3 + 36^4 = 1,774,224 rows.
+// bh12 and bh22 for single parts: 36^2 + 2·36^3 + 36^4 = 1,774,224 rows. Its plan order
+// jxjx also reads word, so word is built first.
 #include "databases.h"
 #include "naming/wuge.h"
+#include "plan_order.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <cstdio>
 #include <stdexcept>
@@ -75,15 +78,34 @@ void BuildWord(const BuildContext& ctx, Database& db) {
                          "CREATE INDEX word_bh ON word (bh, Aflag)"));
 }
 
-// Sort key of a combination, ascending = preferred: first the combinations whose 人格,
-// 地格 and 总格 are all lucky numbers, then by three-talent grade (1 best), then by
-// computed score, highest first. Kept small (1000..17090) so it stores in two bytes.
-int PlanOrderKey(const naming::Wuge& w, int grade, double score) {
+// The given-name stroke counts that are practical: enough candidate characters for boys
+// and for girls. A candidate counts for a sex when its nan (nv) is 1, as the generation
+// statements require of the second given-name character; the sources of the first
+// character accept every such row as well, so a run yields at least these characters
+// in either place.
+QSet<int> PracticalStrokes(Database& db) {
+  Statement counts = db.Prepare(QStringLiteral(
+      "SELECT bh, sum(nan = 1), sum(nv = 1) FROM word WHERE Aflag IS NULL GROUP BY bh"));
+  QSet<int> practical;
+  while (counts.Next()) {
+    if (counts.Int(1) >= kEnoughCandidates && counts.Int(2) >= kEnoughCandidates) {
+      practical.insert(counts.Int(0));
+    }
+  }
+  return practical;
+}
+
+// Sort key of a combination, ascending = preferred: first the combinations whose given-
+// name stroke counts are all practical, then within each group those whose 人格, 地格 and
+// 总格 are all lucky numbers, then by three-talent grade (1 best), then by computed score,
+// highest first. Kept small (1000..31064) so it stores in two bytes.
+int PlanOrderKey(bool practical, const naming::Wuge& w, int grade, double score) {
   const bool allLucky = naming::NumberClassOf(w.renge) == naming::NumberClass::Lucky &&
                         naming::NumberClassOf(w.dige) == naming::NumberClass::Lucky &&
                         naming::NumberClassOf(w.zongge) == naming::NumberClass::Lucky;
   const int halves = static_cast<int>(score * 2.0 + 0.5);
-  return (allLucky ? 0 : 10000) + grade * 1000 + (200 - halves);
+  // grade·1000 + (200 − halves) lies in 1000..7064, below the two group offsets.
+  return (practical ? 0 : 16000) + (allLucky ? 0 : 8000) + grade * 1000 + (200 - halves);
 }
 
 // The display columns wg and sc restate the grid rules of GridNumberFromStrokes and
@@ -127,6 +149,7 @@ QString ZhSchema() {
 }
 
 void BuildZh(Database& db) {
+  const QSet<int> practical = PracticalStrokes(db);
   db.Exec(ZhSchema());
   long long count = 0;
   InTransaction(db, [&] {
@@ -148,7 +171,8 @@ void BuildZh(Database& db) {
             const int lx = (s2 > 0 ? 20 : 10) + (g2 > 0 ? 2 : 1);
             insert.Bind(1, lx).Bind(2, s1).Bind(3, s2).Bind(4, g1).Bind(5, g2);
             insert.Bind(6, naming::PlanScore(score));
-            insert.Bind(7, PlanOrderKey(w, it.value(), score));
+            const bool usable = practical.contains(g1) && (g2 == 0 || practical.contains(g2));
+            insert.Bind(7, PlanOrderKey(usable, w, it.value(), score));
             insert.Run();
             ++count;
           }

@@ -92,4 +92,12 @@ void Statement::Run() {
   sqlite3_clear_bindings(stmt_);
 }
 
+bool Statement::Next() {
+  const int rc = sqlite3_step(stmt_);
+  if (rc != SQLITE_DONE && rc != SQLITE_ROW) Fail(db_, QStringLiteral("step"));
+  return rc == SQLITE_ROW;
+}
+
+int Statement::Int(int column) const { return sqlite3_column_int(stmt_, column); }
+
 }  // namespace velmora::refdb_build

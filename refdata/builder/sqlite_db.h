@@ -48,6 +48,9 @@ class Statement {
   Statement& BindNull(int i);
   // Runs an insert or update to its end and resets the statement for the next row.
   void Run();
+  // Steps a query: true while a row is there to read with Int (0-based columns).
+  bool Next();
+  int Int(int column) const;
 
  private:
   void Check(int rc);

@@ -8,10 +8,22 @@
 #include <QApplication>
 #include <QFont>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+  // Answered before any window system is needed, so it works on a machine without a display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("velmora %s\n", VELMORA_VERSION);
+      return 0;
+    }
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+  QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("velmora"));
   // The 12-pixel 宋体 of the windows, with a CJK font of this system where 宋体 is missing;
   // message boxes and dialogs use it too.
   QFont font(QStringList{QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});

@@ -52,6 +52,24 @@ TEST(Word, AgreesWithTheStrokeCheckList) {
   std::printf("name_strokes.tsv: %d characters checked\n", checked);
 }
 
+// Sex flags of name characters of several tiers, and characters that must not be proposed.
+TEST(Word, NameCharacterFlags) {
+  TestDb db("Pelvano.dll");
+  const char* table[][2] = {
+      // zi, "aflag nan nv xb"
+      {"研", "- 1 1 1"}, {"绪", "- 1 0 男"}, {"飘", "- 0 1 女"}, {"旖", "- 0 1 女"},
+      {"子", "- 1 1 1"}, {"军", "- 1 0 男"}, {"红", "- 0 1 女"},
+      {"妹", "1 0 0 0"}, {"弟", "1 0 0 0"}, {"七", "1 0 0 0"},  // dated, numeral
+  };
+  for (const auto& row : table) {
+    EXPECT_EQ(db.Text(QStringLiteral("select ifnull(aflag, '-') || ' ' || nan || ' ' || nv || ' ' "
+                                     "|| xb from word where zi = '%1'")
+                          .arg(QString::fromUtf8(row[0]))),
+              QString::fromUtf8(row[1]))
+        << row[0];
+  }
+}
+
 // The element of a character by its radical and meaning.
 TEST(Word, ElementSamples) {
   TestDb db("Pelvano.dll");

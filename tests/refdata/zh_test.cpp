@@ -1,11 +1,14 @@
 // zh_test.cpp: table zh of Pelvano.dll against the scoring model.
 //
 // Every row is recomputed from its stroke counts with src/naming/wuge.h: shape, plan
-// score, five-grid text, three-talent text, and the plan order of jxjx.
+// score, five-grid text, three-talent text, and the plan order of jxjx, which also
+// depends on the candidate characters of word.
 #include "naming/wuge.h"
+#include "plan_order.h"
 #include "test_db.h"
 
 #include <QMap>
+#include <QSet>
 
 #include <tuple>
 
@@ -28,16 +31,31 @@ TEST(Zh, HoldsEveryCombinationOfTheFourShapes) {
   EXPECT_EQ(db.Int("select max(zf) from zh"), 80);
 }
 
+// Stroke counts with at least kEnoughCandidates candidates for boys and for girls.
+QSet<int> PracticalStrokes(const TestDb& db) {
+  QSet<int> practical;
+  for (const QStringList& r :
+       db.Rows("select bh from word where aflag is null group by bh having sum(nan = 1) >= " +
+               QString::number(refdb_build::kEnoughCandidates) + " and sum(nv = 1) >= " +
+               QString::number(refdb_build::kEnoughCandidates))) {
+    practical.insert(r[0].toInt());
+  }
+  return practical;
+}
+
 TEST(Zh, EveryRowAgreesWithTheScoringModel) {
   TestDb db("Pelvano.dll");
+  const QSet<int> practical = PracticalStrokes(db);
+  ASSERT_FALSE(practical.isEmpty());
   sqlite3_stmt* stmt = nullptr;
   ASSERT_EQ(sqlite3_prepare_v2(db.handle(),
                                "select lx, bh11, bh12, bh21, bh22, zf, jxjx, wg, sc from zh",
                                -1, &stmt, nullptr),
             SQLITE_OK);
-  // The plan order: all of 人格, 地格, 总格 lucky first, then grade, then score
-  // descending. jxjx must be a strictly increasing function of that triple.
-  using Order = std::tuple<int, int, int>;  // (not all lucky, grade, −score in halves)
+  // The plan order: practical given-name strokes first, then all of 人格, 地格, 总格
+  // lucky, then grade, then score descending. jxjx must be a strictly increasing
+  // function of that tuple.
+  using Order = std::tuple<int, int, int, int>;  // (sparse, not all lucky, grade, −halves)
   QMap<Order, int> keyOf;
   long long rows = 0;
   long long mismatches = 0;
@@ -73,7 +91,8 @@ TEST(Zh, EveryRowAgreesWithTheScoringModel) {
     const bool allLucky = NumberClassOf(w.renge) == NumberClass::Lucky &&
                           NumberClassOf(w.dige) == NumberClass::Lucky &&
                           NumberClassOf(w.zongge) == NumberClass::Lucky;
-    const Order order{allLucky ? 0 : 1, grade, -static_cast<int>(score * 2)};
+    const bool usable = practical.contains(g1) && (g2 == 0 || practical.contains(g2));
+    const Order order{usable ? 0 : 1, allLucky ? 0 : 1, grade, -static_cast<int>(score * 2)};
     const auto it = keyOf.constFind(order);
     if (it == keyOf.constEnd()) {
       keyOf.insert(order, jxjx);
@@ -112,27 +131,39 @@ TEST(Zh, WorkedExamples) {
             QStringLiteral("72-72-72-64-72"));
 }
 
+// Boys' or girls' names that classic mode's join of word gives for one plan.
+long long NamesOfPlan(const TestDb& db, bool boys, int b, int c) {
+  const QString g = boys ? QStringLiteral("(xb = '男' or nan = 1 or xb = '1')")
+                         : QStringLiteral("(xb = '女' or nv = 1 or xb = '1' or xb = '0')");
+  const QString n = boys ? QStringLiteral("nan") : QStringLiteral("nv");
+  return db.Int(QStringLiteral("select count(*) from (select %2 from word where aflag is null "
+                               "and %1 and bh = %3) a, (select %2 from word where aflag is "
+                               "null and %1 and %2 = 1 and bh = %4) b where a.%2 + b.%2 > 0")
+                    .arg(g, n)
+                    .arg(b)
+                    .arg(c));
+}
+
 TEST(Zh, TheBestPlansComeFirst) {
   TestDb db("Pelvano.dll");
-  // The plan statement for a one-character surname of 7 strokes and a two-character
-  // given name, with 只取 70.
-  const auto plans = db.Rows(
-      "select bh21, bh22, zf, jxjx from zh where bh21 < 25 and bh22 < 25 and lx = 12 and "
-      "bh11 = 7 and zf >= 70 and zf <= 80 order by jxjx asc, zf asc limit 20");
-  ASSERT_EQ(plans.size(), 20);
-  for (const QStringList& p : plans) {
-    const naming::Wuge w = naming::WugeFromStrokes({7, 0, p[0].toInt(), p[1].toInt(), false, true});
-    EXPECT_EQ(NumberClassOf(w.renge), NumberClass::Lucky);
-    EXPECT_EQ(NumberClassOf(w.dige), NumberClass::Lucky);
-    EXPECT_EQ(NumberClassOf(w.zongge), NumberClass::Lucky);
-  }
-  EXPECT_EQ(plans.first()[3],
-            db.Text("select min(jxjx) from zh where bh21 < 25 and bh22 < 25 and lx = 12 and "
-                    "bh11 = 7 and zf >= 70 and zf <= 80"));
-  // Within one grade the higher score comes first.
-  for (int i = 1; i < plans.size(); ++i) {
-    if (plans[i][3].toInt() / 1000 == plans[i - 1][3].toInt() / 1000) {
-      EXPECT_LE(plans[i][2].toInt(), plans[i - 1][2].toInt());
+  // The plan statement with 只取 70 for 江 (7), 张 (11), 王 (4), 欧阳 (15, 17) and a
+  // two-character given name: every listed plan gives a parent at least 30 names of
+  // either sex, and within one group and grade the higher score comes first.
+  const char* surnames[] = {"lx = 12 and bh11 = 7", "lx = 12 and bh11 = 11",
+                            "lx = 12 and bh11 = 4", "lx = 22 and bh11 = 15 and bh12 = 17"};
+  for (const char* where : surnames) {
+    const auto plans = db.Rows(
+        QStringLiteral("select bh21, bh22, zf, jxjx from zh where bh21 < 25 and bh22 < 25 and ") +
+        QString::fromLatin1(where) + " and zf >= 70 and zf <= 80 order by jxjx asc, zf asc limit 20");
+    ASSERT_EQ(plans.size(), 20) << where;
+    for (int i = 0; i < plans.size(); ++i) {
+      const int b = plans[i][0].toInt();
+      const int c = plans[i][1].toInt();
+      EXPECT_GE(NamesOfPlan(db, true, b, c), 30) << where << ": " << b << "-" << c;
+      EXPECT_GE(NamesOfPlan(db, false, b, c), 30) << where << ": " << b << "-" << c;
+      if (i > 0 && plans[i][3].toInt() / 1000 == plans[i - 1][3].toInt() / 1000) {
+        EXPECT_LE(plans[i][2].toInt(), plans[i - 1][2].toInt()) << where;
+      }
     }
   }
 }

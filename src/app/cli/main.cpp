@@ -26,7 +26,7 @@ constexpr Command kCommands[] = {
 std::string Usage() {
   std::string usage = "用法: velmora-cli 命令 [参数] [--help]\n命令:\n";
   for (const Command& c : kCommands) usage += std::string("  ") + c.name + "\t" + c.summary + "\n";
-  usage += "每个命令的 --help 列出它的选项. 退出码: 0 成功, 1 输入被拒绝或运行失败, 2 参数错误.\n";
+  usage += "--version 显示版本. 每个命令的 --help 列出它的选项. 退出码: 0 成功, 1 输入被拒绝或运行失败, 2 参数错误.\n";
   return usage;
 }
 
@@ -40,6 +40,10 @@ int main(int argc, char* argv[]) {
     return velmora::cli::kExitBadArguments;
   }
   const QString name = args.takeFirst();
+  if (name == QStringLiteral("--version")) {
+    std::printf("velmora-cli %s\n", VELMORA_VERSION);
+    return velmora::cli::kExitOk;
+  }
   if (name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
     std::fputs(Usage().c_str(), stdout);
     return velmora::cli::kExitOk;

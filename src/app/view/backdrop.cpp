@@ -162,17 +162,20 @@ std::span<const ToolbarItem> ToolbarItems() {
 QColor ToolbarHover() { return QColor(0xa8, 0x38, 0x3a, 36); }
 QColor TitleHover() { return QColor(255, 255, 255, 60); }
 
+QPixmap SealPicture(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  // Drawn at 48 units and scaled, so corners and glyph keep their proportions at any size.
+  p.scale(size / 48.0, size / 48.0);
+  PaintTile(p, QRectF(0.5, 0.5, 47, 47), kCrimson, QStringLiteral("名"), 30);
+  return pixmap;
+}
+
 QIcon WindowIcon() {
   QIcon icon;
-  for (const int size : {16, 32, 48}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    PaintTile(p, QRectF(0.5, 0.5, size - 1, size - 1), kCrimson, QStringLiteral("名"), size * 5 / 8);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
+  for (const int size : {16, 32, 48}) icon.addPixmap(SealPicture(size));
   return icon;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -59,7 +60,11 @@ QColor Paper();
 // Draws the whole 1000 x 682 background.
 void Paint(QPainter& p);
 
-// The window's icon: the seal of the title strip, drawn at the given size.
+// The program's seal "名" as a square picture of the given size: the window's icon and the
+// desktop entry's icon.
+QPixmap SealPicture(int size);
+
+// The window's icon: the seal at the sizes a title bar and task bar ask for.
 QIcon WindowIcon();
 
 }  // namespace velmora::backdrop

@@ -1,0 +1,50 @@
+// libFuzzer target for the report paths behind velmora-cli: the name analysis with every
+// input as arbitrary text (surname, given name, sex, calendar, year, month, day, hour,
+// minute). Each run must end in a report or a clear refusal: no crash, no other exception,
+// no sanitizer report, and never a report built on a date that was not given.
+//
+// The input is the fields separated by line breaks; the databases are the built ones.
+#include "naming/analysis.h"
+#include "refdb/errors.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void Check(bool ok) {
+  if (!ok) std::abort();
+}
+
+QString Field(const QStringList& fields, int i) { return i < fields.size() ? fields[i] : QString(); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > 400) return 0;
+  const QStringList fields = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))
+                                 .split(QLatin1Char('\n'));
+  velmora::NameAnalysisRequest r;
+  r.surname = Field(fields, 0);
+  r.given = Field(fields, 1);
+  r.sex = Field(fields, 2);
+  r.calendarKind = Field(fields, 3) == QStringLiteral("农历") ? 1 : 0;
+  r.year = Field(fields, 4);
+  r.month = Field(fields, 5);
+  r.day = Field(fields, 6);
+  r.hour = Field(fields, 7);
+  r.minute = Field(fields, 8);
+  try {
+    const QStringList report = velmora::naming::AnalysisReport(r, QStringLiteral(VELMORA_DB_DIR "/"), 2026);
+    Check(!report.isEmpty());
+    // A date the analysis could not read is refused, never reported as the year 1.
+    Check(report.size() < 2 || !report[1].contains(QStringLiteral("0001年")));
+  } catch (const velmora::SilentStop&) {
+  } catch (const velmora::DbError& e) {
+    Check(e.what() != nullptr && e.what()[0] != '\0');  // a refusal says why
+  }
+  return 0;
+}
