@@ -1,6 +1,7 @@
 // TFrmQiming: see frm_qiming.h.
 #include "app/frm_qiming.h"
 
+#include "generation/poetry_names.h"
 #include "generation/stroke_plans.h"
 #include "refdb/connection_text.h"
 #include "text/date_formats.h"
@@ -17,6 +18,7 @@ using text::Trim;
 FrmQiming::FrmQiming(MainWindowUi& ui, QString folder, QObject* parent)
     : QObject(parent),
       controls(NamingControls::Defaults()),
+      RzPanel30(folder),
       ui_(ui),
       folder_(std::move(folder)),
       ADOConnection1(std::make_unique<Connection>(DbConnectionText(DbFile::PelvanoMain, folder_))),
@@ -128,6 +130,9 @@ void FrmQiming::ModeClick(NamingMode m) {
     controls.CBInitFee.visible = !poetryLike;
     controls.Sorcss.visible = !poetryLike;
     RzBitBtn7Caption = gridLike ? QStringLiteral("继续显示") : QStringLiteral("停止取名");
+    StatusText.clear();
+    if (m == NamingMode::Poetry) RzPanel30.SetUpPoetryMode();
+    if (m == NamingMode::Zuhe) RzPanel30.SetUpZuheMode();
   });
 }
 
@@ -138,6 +143,7 @@ void FrmQiming::RzBitBtn6Click() {
       emit focusRequested(QStringLiteral("Xing"));
       return;
     }
+    if (mode == NamingMode::Poetry || mode == NamingMode::Zuhe) return RunPoetry();
     if (mode != NamingMode::Classic) return;  // the other modes come with their own windows
     // An earlier worker is waited for, not interrupted; what it produced is delivered first.
     WaitForWorker();
@@ -165,6 +171,56 @@ void FrmQiming::RzBitBtn6Click() {
     }, Qt::QueuedConnection);
     worker_->start();
   });
+}
+
+// 组合模式 runs the poetry run over the text typed into its tab, as its caption promises.
+void FrmQiming::RunPoetry() {
+  if (Trim(RzPanel30.MemoYixuan).isEmpty()) {
+    ui_.ShowNotice(QStringLiteral("没有选择诗词，请查看已选诗词!"));
+    return;
+  }
+  // A classic run still going works on ADOFenxi: it is stopped and its names delivered
+  // before this run takes the query.
+  running_ = false;
+  WaitForWorker();
+  worker_.reset();
+  running_ = true;
+  RowBuffer.clear();
+  rowCount = 0;
+  StatusText.clear();
+  const PoetryOutcome outcome = MakePoetryNames(
+      PoetryInputs::From(controls, RzPanel30.MemoYixuan), *ADOTem, *ADOFenxi, running_,
+      [this] {
+        ListBox1.clear();
+        ListBox1Sources.clear();
+        ListBox1Index = -1;
+      },
+      [this](const PoetryName& name) {
+        ListBox1 << name.item;
+        ListBox1Sources << name.source;
+      });
+  poetryList_ = ListBox1;
+  if (outcome == PoetryOutcome::NoneFound) {
+    ui_.ShowInformation(QStringLiteral("起名提示"),
+                        QStringLiteral("提示：起名要符合多个条件，请添加更多诗词或文字内容方可起出更多名字！"));
+  }
+}
+
+void FrmQiming::ListBox1Click() {
+  RunHandler([this] {
+    StatusText.clear();
+    const bool poetryLike = mode == NamingMode::Poetry || mode == NamingMode::Zuhe;
+    // Only names the last poetry run listed have a source line.
+    if (!poetryLike || ListBox1 != poetryList_ || ListBox1Index < 0 || ListBox1Index >= ListBox1Sources.size()) return;
+    const QString& source = ListBox1Sources[ListBox1Index];
+    if (source.isEmpty()) return;
+    const QString& item = ListBox1[ListBox1Index];
+    StatusText = item.left(item.indexOf(QLatin1Char('('))) + QStringLiteral(" 出自：") + source;
+  });
+}
+
+void FrmQiming::PoetryPanelClick(void (PoetryPanel::*handler)()) {
+  RunHandler([this, handler] { (RzPanel30.*handler)(); });
 }
 
 void FrmQiming::WaitForWorker() {
@@ -230,6 +286,7 @@ void FrmQiming::Image5Click() { ui_.CloseWindow(); }
 void FrmQiming::Image14Click() { RunHandler([this] { ui_.OpenServiceWindow(); }); }
 void FrmQiming::Image13Click() { RunHandler([this] { ui_.OpenCalendarWindow(); }); }
 void FrmQiming::Image11Click() { RunHandler([this] { ui_.OpenJiriWindow(); }); }
+void FrmQiming::Image7Click() { RunHandler([this] { ui_.OpenWuxingWindow(*ADOTem); }); }
 NameAnalysisRequest FrmQiming::AnalysisRequest(const QString& given) const {
   NameAnalysisRequest r;
   r.surname = Trim(controls.Xing.text);

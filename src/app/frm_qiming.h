@@ -10,6 +10,7 @@
 
 #include "generation/classic_worker.h"
 #include "generation/controls.h"
+#include "generation/poetry_panel.h"
 #include "naming/analysis_request.h"
 #include "refdb/connection.h"
 #include "refdb/query.h"
@@ -32,6 +33,7 @@ class MainWindowUi : public Ui {
   virtual void OpenCalendarWindow() = 0;  // 万年历: the previous one disposed of, a new one modal
   virtual void OpenJiriWindow() = 0;      // 吉日, modal
   virtual void ShowNameAnalysis(const NameAnalysisRequest& request) = 0;  // modal
+  virtual void OpenWuxingWindow(Query& adoTem) = 0;  // 五行, modal; looks up on the main window's ADOTem
   virtual void Minimize() = 0;
   virtual void CloseWindow() = 0;         // the window is asked to close: FormCloseQuery follows
   virtual void ExitProcess() = 0;         // ends the process at once
@@ -65,6 +67,9 @@ class FrmQiming : public QObject {
   bool RzBitBtn7Enabled = true;
   QStringList gridHeader;      // RzStringGrid1 row 0, set in FormShow
   int gridRowCount = 0;        // RzStringGrid1 rows
+  PoetryPanel RzPanel30;       // the poetry panel of 诗词模式 and 组合模式
+  QStringList ListBox1Sources; // the source line of each name of a poetry run
+  QString StatusText;          // the status strip at the bottom of the window
 
   // ---- state fields ----
   int PlanKind = 0;
@@ -96,12 +101,15 @@ class FrmQiming : public QObject {
   void Image8Click();           // toolbar 五格 (notes viewer not built yet: inert)
   void Image9Click();           // toolbar 三才 (likewise)
   void Image6Click();           // toolbar 测名: the analysis with an empty given name
+  void Image7Click();           // toolbar 五行
 
   // The name lists of the right pane.
   void BtnFuzhiClick();         // 复制名字
   void RzBitBtn24Click();       // 添加到已选
   void RzBitBtn30Click();       // 清空已选
   void RzBitBtn29Click();       // 复制已选
+  void ListBox1Click();         // a name selected: its source line after a poetry run
+  void PoetryPanelClick(void (PoetryPanel::*handler)());  // a handler of RzPanel30
   void ListBox1DblClick();
   void ListBox2DblClick();
 
@@ -130,6 +138,7 @@ class FrmQiming : public QObject {
   void AnalyseListItem(const QStringList& list, int index);
   void DeliverNames();
   void RunHandler(const std::function<void()>& handler);
+  void RunPoetry();  // 马上取名 in 诗词模式 and 组合模式
 
   MainWindowUi& ui_;
   QString folder_;
@@ -139,6 +148,7 @@ class FrmQiming : public QObject {
   std::atomic<bool> running_{false};
   std::unique_ptr<TMythread> worker_;
   int runNumber_ = 0;  // counts classic runs
+  QStringList poetryList_;  // ListBox1 as the last poetry run left it
 };
 
 }  // namespace velmora

@@ -20,6 +20,7 @@ struct RecordingUi : MainWindowUi {
   void OpenJiriWindow() override { calls << QStringLiteral("jiri"); }
   QList<NameAnalysisRequest> analyses;
   void ShowNameAnalysis(const NameAnalysisRequest& r) override { analyses << r; }
+  void OpenWuxingWindow(Query&) override { calls << QStringLiteral("wuxing"); }
   void Minimize() override { calls << QStringLiteral("minimize"); }
   void CloseWindow() override { calls << QStringLiteral("close"); }
   void ExitProcess() override { calls << QStringLiteral("exit"); }

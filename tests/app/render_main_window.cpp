@@ -38,6 +38,7 @@ class ConsoleUi final : public velmora::render::ConsoleDialogs<velmora::MainWind
   void OpenServiceWindow() override { Print("window", QStringLiteral("人工起名服务"), QString()); }
   void OpenCalendarWindow() override { Print("window", QStringLiteral("万年历"), QString()); }
   void OpenJiriWindow() override { Print("window", QStringLiteral("吉日"), QString()); }
+  void OpenWuxingWindow(velmora::Query&) override { Print("window", QStringLiteral("五行查询"), QString()); }
   void ShowNameAnalysis(const velmora::NameAnalysisRequest& r) override { Print("window", QStringLiteral("姓名分析"), r.surname + r.given); }
   void Minimize() override { Print("minimise", QString(), QString()); }
   void CloseWindow() override { Print("close", QString(), QString()); }

@@ -10,6 +10,7 @@
 #include "app/view/backdrop.h"
 #include "app/view/hot_area.h"
 #include "app/view/memo_pane.h"
+#include "app/view/poetry_view.h"
 #include "text/gbk.h"
 
 #include <QAbstractItemView>
@@ -186,10 +187,11 @@ void MainWindow::setupToolbar() {
       case backdrop::Tool::Sancai: handler = [this] { form_.Image9Click(); }; break;
       case backdrop::Tool::Fuwu: handler = [this] { form_.Image14Click(); }; break;
       case backdrop::Tool::Ceming: handler = [this] { form_.Image6Click(); }; break;
+      case backdrop::Tool::Wuxing: handler = [this] { form_.Image7Click(); }; break;
       case backdrop::Tool::Guanbi: handler = [this] { form_.Image5Click(); }; break;
       case backdrop::Tool::Jiri: handler = [this] { form_.Image11Click(); }; break;
       case backdrop::Tool::Rili: handler = [this] { form_.Image13Click(); }; break;
-      default: break;  // 八字, 五行, 小名 and 解梦 open windows the program does not have yet
+      default: break;  // 八字, 小名 and 解梦 open windows the program does not have yet
     }
     if (handler) connect(area, &HotArea::clicked, this, [this, handler] { act(handler); });
   }
@@ -327,17 +329,9 @@ void MainWindow::setupLeftPane() {
   grid_->setWordWrap(false);
   leftPane_->addWidget(grid_);
 
-  // The poetry library will live here; until then the panel holds its caption only.
-  poetryPanel_ = new QWidget(leftPane_);
-  poetryPanel_->setObjectName(QStringLiteral("RzPanel30"));
-  poetryPanel_->setAutoFillBackground(true);
-  poetryPanel_->setBackgroundRole(QPalette::Base);
-  auto* poetryLayout = new QVBoxLayout(poetryPanel_);
-  auto* poetryCaption = new QLabel(QStringLiteral("诗词列表"), poetryPanel_);
-  poetryCaption->setFont(FontOf(12, true));
-  poetryLayout->addWidget(poetryCaption);
-  poetryLayout->addStretch();
+  poetryPanel_ = new PoetryPanelView(form_, leftPane_);
   leftPane_->addWidget(poetryPanel_);
+  new SourceStrip(form_, this);  // the source line of a selected poetry name
 }
 
 void MainWindow::setupRightPane() {
@@ -376,7 +370,7 @@ void MainWindow::setupRightPane() {
   connect(clear, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn30Click(); }); });
   connect(copyChosen, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn29Click(); }); });
   // The selection and the double clicks of both lists reach the form.
-  connect(highList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox1Index = row; }); });
+  connect(highList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox1Index = row; form_.ListBox1Click(); }); });
   connect(chosenList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox2Index = row; }); });
   connect(highList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox1DblClick(); }); });
   connect(chosenList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox2DblClick(); }); });

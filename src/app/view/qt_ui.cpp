@@ -6,6 +6,7 @@
 #include "app/view/jiri_window.h"
 #include "app/view/qt_analysis_ui.h"
 #include "app/view/service_dialog.h"
+#include "app/view/wuxing_window.h"
 #include "naming/analysis.h"
 #include "refdb/connection_text.h"
 
@@ -47,6 +48,15 @@ void QtMainWindowUi::OpenJiriWindow() {
   QtDialogs<Ui> ui;
   calendar::TFrmJiri form(ui, ProgramFolder());
   JiriWindow window(form, window_);
+  ui.SetWindow(&window);
+  window.exec();
+}
+
+void QtMainWindowUi::OpenWuxingWindow(Query& adoTem) {
+  // A new window each time, modal; it ends when its loop returns.
+  QtWuxingUi ui;
+  tools::TFrmWuxing form(ui, adoTem);
+  WuxingWindow window(form, window_);
   ui.SetWindow(&window);
   window.exec();
 }

@@ -17,6 +17,7 @@ class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
   void OpenCalendarWindow() override;
   void OpenJiriWindow() override;
   void ShowNameAnalysis(const NameAnalysisRequest& request) override;
+  void OpenWuxingWindow(Query& adoTem) override;
   void Minimize() override;
   void CloseWindow() override;
   void ExitProcess() override;
