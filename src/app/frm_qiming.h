@@ -15,6 +15,7 @@
 #include "refdb/query.h"
 #include "refdb/ui.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,11 @@ class MainWindowUi : public Ui {
  public:
   virtual void OpenServiceWindow() = 0;   // "人工起名服务"
   virtual void ShowNameAnalysis(const NameAnalysisRequest& request) = 0;  // modal
+  // The notes viewer, not modal: a note of KelBirth.dll by its code (a SilentStop when the
+  // database cannot be read), or a passed text under a caption. A Ui that opens no windows
+  // (a benchmark's) need not implement them.
+  virtual void ShowNote(const QString& /*code*/) {}
+  virtual void ShowNoteText(const QString& /*text*/, const QString& /*caption*/) {}
   virtual void Minimize() = 0;
   virtual void CloseWindow() = 0;         // the window is asked to close: FormCloseQuery follows
   virtual void ExitProcess() = 0;         // ends the process at once
@@ -63,6 +69,7 @@ class FrmQiming : public QObject {
   bool RzBitBtn7Enabled = true;
   QStringList gridHeader;      // RzStringGrid1 row 0, set in FormShow
   int gridRowCount = 0;        // RzStringGrid1 rows
+  QStringList REbazi;          // the birth-chart report; a hidden pane, read in its note window
 
   // ---- state fields ----
   int PlanKind = 0;
@@ -89,8 +96,9 @@ class FrmQiming : public QObject {
   void Image4Click();           // minimise
   void Image5Click();           // close area and toolbar 关闭
   void Image14Click();          // toolbar 服务
-  void Image8Click();           // toolbar 五格 (notes viewer not built yet: inert)
-  void Image9Click();           // toolbar 三才 (likewise)
+  void Image8Click();           // toolbar 五格: note XM016
+  void Image9Click();           // toolbar 三才: note XM017
+  void Image2Click();           // toolbar 八字: the birth-chart report into REbazi and a note window
   void Image6Click();           // toolbar 测名: the analysis with an empty given name
 
   // The name lists of the right pane.
@@ -107,6 +115,9 @@ class FrmQiming : public QObject {
   void FlushRow();
   // Waits for the current worker, delivering what it produced; for tests and shutdown.
   void WaitForWorker();
+
+  // The year of the system clock, for the report's age; tests set their own.
+  std::function<int()> currentYear = [] { return QDate::currentDate().year(); };
 
   Query& adoTem() { return *ADOTem; }
 

@@ -7,5 +7,6 @@
 namespace velmora::cli {
 
 int RunAnalyze(const QStringList& arguments);  // analyze.cpp
+int RunBazi(const QStringList& arguments);     // bazi.cpp
 
 }  // namespace velmora::cli

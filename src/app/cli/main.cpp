@@ -21,6 +21,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"analyze", velmora::cli::RunAnalyze, "姓名分析报告"},
+    {"bazi", velmora::cli::RunBazi, "八字分析报告"},
 };
 
 std::string Usage() {

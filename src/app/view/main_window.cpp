@@ -187,8 +187,8 @@ void MainWindow::setupToolbar() {
       case backdrop::Tool::Fuwu: handler = [this] { form_.Image14Click(); }; break;
       case backdrop::Tool::Ceming: handler = [this] { form_.Image6Click(); }; break;
       case backdrop::Tool::Guanbi: handler = [this] { form_.Image5Click(); }; break;
-      // 八字, 五行, 小名, 吉日, 解梦 and 日历 open windows the program does not have yet.
-      default: break;
+      case backdrop::Tool::Bazi: handler = [this] { form_.Image2Click(); }; break;
+      default: break;  // 五行, 小名, 吉日, 解梦 and 日历 open windows the program does not have yet
     }
     if (handler)
       connect(area, &HotArea::clicked, this, [this, handler] { act(handler); });

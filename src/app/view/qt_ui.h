@@ -15,6 +15,8 @@ class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
  public:
   void OpenServiceWindow() override;
   void ShowNameAnalysis(const NameAnalysisRequest& request) override;
+  void ShowNote(const QString& code) override;
+  void ShowNoteText(const QString& text, const QString& caption) override;
   void Minimize() override;
   void CloseWindow() override;
   void ExitProcess() override;
