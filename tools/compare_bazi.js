@@ -99,7 +99,9 @@ function shifted(solar, minutes) {
 const GAN = '甲乙丙丁戊己庚辛壬癸';
 const counts = { moments: moments.length, random: 0, differ: 0, differRandom: 0, differFeb: 0 };
 const classes = { window: [], 'late-zi': [], follows: [], other: [] };
+const perSet = Object.fromEntries(Object.keys(classes).map((c) => [c, { random: 0, february: 0 }]));
 const pillarDiffs = { year: 0, month: 0, day: 0, hour: 0 };
+const pillarDiffsRandom = { year: 0, month: 0, day: 0, hour: 0 };
 const hint = { lines: 0, examples: [], agree: 0, disagree: [] };
 let luckCompared = 0;
 let luckSame = 0;
@@ -124,7 +126,10 @@ moments.forEach((t, i) => {
 
   if (t.random) counts.random += 1;
   const diff = ['year', 'month', 'day', 'hour'].filter((k) => ours[k] !== theirs[k]);
-  diff.forEach((k) => (pillarDiffs[k] += 1));
+  diff.forEach((k) => {
+    pillarDiffs[k] += 1;
+    if (t.random) pillarDiffsRandom[k] += 1;
+  });
   const monthOrYear = diff.includes('year') || diff.includes('month');
   if (t.random) {
     if (ours.hint) {
@@ -172,15 +177,20 @@ moments.forEach((t, i) => {
   else counts.differFeb += 1;
   const text = `${id}: ours ${ours.year} ${ours.month} ${ours.day} ${ours.hour} ${ours.backward ? '逆' : '顺'} [${ours.luck.join(' ')}]` +
                ` | library ${theirs.year} ${theirs.month} ${theirs.day} ${theirs.hour} ${yun.isForward() ? '顺' : '逆'} [${theirLuck.join(' ')}]`;
-  for (const c of new Set(explain)) classes[c].push(text);
+  for (const c of new Set(explain)) {
+    classes[c].push(text);
+    perSet[c][t.random ? 'random' : 'february'] += 1;
+  }
 });
 
 console.log(`moments: ${counts.moments} (${counts.random} random, ${counts.moments - counts.random} on 2-8 February)`);
 console.log(`moments with any difference: ${counts.differ} (random ${counts.differRandom}, February ${counts.differFeb})`);
-console.log(`pillar differences: year ${pillarDiffs.year}, month ${pillarDiffs.month}, day ${pillarDiffs.day}, hour ${pillarDiffs.hour}`);
+console.log(`pillar differences: year ${pillarDiffs.year}, month ${pillarDiffs.month}, day ${pillarDiffs.day}, hour ${pillarDiffs.hour}` +
+            ` (random moments: year ${pillarDiffsRandom.year}, month ${pillarDiffsRandom.month},` +
+            ` day ${pillarDiffsRandom.day}, hour ${pillarDiffsRandom.hour})`);
 console.log(`luck direction equal: ${directionSame} of ${luckCompared}; ten luck pillars equal: ${luckSame} of ${luckCompared}`);
 for (const [name, list] of Object.entries(classes)) {
-  console.log(`class ${name}: ${list.length}`);
+  console.log(`class ${name}: ${list.length} (random ${perSet[name].random}, February ${perSet[name].february})`);
   const shown = name === 'other' ? list : list.slice(0, 3);
   for (const line of shown) console.log(`  ${line}`);
 }

@@ -15,8 +15,6 @@
 
 #include <QDate>
 
-#include <cstdio>
-
 namespace velmora::cli {
 
 namespace {
@@ -48,14 +46,8 @@ class CommandLineUi : public Ui {
 
 int RunBazi(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error = args.Parse(arguments, BirthOptionNames());
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
   BirthOptions birth;
-  if (const QString e = ReadBirthOptions(args, birth); !e.isEmpty()) return BadArguments(e, kUsage);
+  if (const std::optional<int> done = ReadBirthCommand(arguments, {}, kUsage, args, birth)) return *done;
   if (args.positional.size() != 1) return BadArguments(QStringLiteral("需要一个参数: 姓"), kUsage);
   if (text::Trim(args.positional[0]).isEmpty()) return BadArguments(QStringLiteral("姓不能为空"), kUsage);
   bool minuteOk = false;
