@@ -1,8 +1,8 @@
 // NoteWindow: see note_window.h.
 //
-// Size. The design gives the pane no size; 700 x 560 shows a birth-chart report's widest
-// rows (76 byte cells) without wrapping at the default 12 pixels, and the window can be
-// resized. Each new window opens a little below and right of the previous one.
+// Size. 700 x 560 shows a birth-chart report's widest rows (76 byte cells) without
+// wrapping at the default 12 pixels, and the window can be resized. Each new window opens
+// a little below and right of the previous one.
 #include "tools/view/note_window.h"
 
 #include "app/view/memo_pane.h"
