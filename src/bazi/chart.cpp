@@ -134,7 +134,8 @@ bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const 
   c.male = sexText == QStringLiteral("男");
 
   // 2. A birth on a jie day before the jie's moment belongs to the day before.
-  c.termCorrection = IsBeforeJieInstant(year, QDateTime(date, QTime(hour, minute)), folder);
+  // A wall-clock value: in UTC no local daylight-saving gap can move it.
+  c.termCorrection = IsBeforeJieInstant(year, QDateTime(date, QTime(hour, minute), Qt::UTC), folder);
   c.monthDayKey = month * 100 + day - (c.termCorrection ? 1 : 0);
 
   // 3. The month window.

@@ -41,7 +41,7 @@ std::vector<JieRow> JieRowsAround(int year, const QString& folder) {
 }  // namespace
 
 std::optional<RealTermPillars> RealTermPillarsOf(const BaziChart& chart, const QString& folder) {
-  const QDateTime moment(QDate(chart.year, chart.month, chart.day), QTime(chart.hour, chart.minute));
+  const QDateTime moment(QDate(chart.year, chart.month, chart.day), QTime(chart.hour, chart.minute), Qt::UTC);
   const std::vector<JieRow> rows = JieRowsAround(chart.year, folder);
   const JieRow* last = nullptr;
   const JieRow* next = nullptr;
