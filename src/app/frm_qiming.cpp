@@ -2,6 +2,7 @@
 #include "app/frm_qiming.h"
 
 #include "generation/poetry_names.h"
+#include "bazi/report.h"
 #include "generation/stroke_plans.h"
 #include "refdb/connection_text.h"
 #include "text/date_formats.h"
@@ -356,8 +357,22 @@ void FrmQiming::ListBox2DblClick() {
   RunHandler([this] { AnalyseListItem(ListBox2, ListBox2Index); });
 }
 
-// The notes viewer comes with its own window; until then these two do nothing.
-void FrmQiming::Image8Click() {}
-void FrmQiming::Image9Click() {}
+void FrmQiming::Image8Click() { RunHandler([this] { ui_.ShowNote(QStringLiteral("XM016")); }); }
+void FrmQiming::Image9Click() { RunHandler([this] { ui_.ShowNote(QStringLiteral("XM017")); }); }
+
+void FrmQiming::Image2Click() {
+  RunHandler([this] {
+    const bazi::BirthInput input{controls.Xing.text, controls.CBsex.text, controls.SYear.text, controls.SMonth.text,
+                                 controls.Sday.text,  controls.Shour.text, controls.CBFen.text,
+                                 controls.ComDate.index == 1 ? 1 : 0};
+    switch (bazi::WriteBaziReport(input, ui_, folder_, currentYear(), REbazi)) {
+      case bazi::BaziOutcome::Written:
+        ui_.ShowNoteText(REbazi.join(QLatin1Char('\n')), QString::fromUtf16(bazi::kBaziNoteCaption));
+        break;
+      case bazi::BaziOutcome::EmptySurname: emit focusRequested(QStringLiteral("Xing")); break;
+      case bazi::BaziOutcome::Refused: break;
+    }
+  });
+}
 
 }  // namespace velmora

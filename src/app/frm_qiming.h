@@ -16,6 +16,7 @@
 #include "refdb/query.h"
 #include "refdb/ui.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,11 @@ class MainWindowUi : public Ui {
   virtual void OpenJiriWindow() = 0;      // 吉日, modal
   virtual void ShowNameAnalysis(const NameAnalysisRequest& request) = 0;  // modal
   virtual void OpenWuxingWindow(Query& adoTem) = 0;  // 五行, modal; looks up on the main window's ADOTem
+  // The notes viewer, not modal: a note of KelBirth.dll by its code (a SilentStop when the
+  // database cannot be read), or a passed text under a caption. A Ui that opens no windows
+  // (a benchmark's) need not implement them.
+  virtual void ShowNote(const QString& /*code*/) {}
+  virtual void ShowNoteText(const QString& /*text*/, const QString& /*caption*/) {}
   virtual void Minimize() = 0;
   virtual void CloseWindow() = 0;         // the window is asked to close: FormCloseQuery follows
   virtual void ExitProcess() = 0;         // ends the process at once
@@ -70,6 +76,7 @@ class FrmQiming : public QObject {
   PoetryPanel RzPanel30;       // the poetry panel of 诗词模式 and 组合模式
   QStringList ListBox1Sources; // the source line of each name of a poetry run
   QString StatusText;          // the status strip at the bottom of the window
+  QStringList REbazi;          // the birth-chart report; a hidden pane, read in its note window
 
   // ---- state fields ----
   int PlanKind = 0;
@@ -98,8 +105,9 @@ class FrmQiming : public QObject {
   void Image14Click();          // toolbar 服务
   void Image13Click();          // toolbar 日历
   void Image11Click();          // toolbar 吉日
-  void Image8Click();           // toolbar 五格 (notes viewer not built yet: inert)
-  void Image9Click();           // toolbar 三才 (likewise)
+  void Image8Click();           // toolbar 五格: note XM016
+  void Image9Click();           // toolbar 三才: note XM017
+  void Image2Click();           // toolbar 八字: the birth-chart report into REbazi and a note window
   void Image6Click();           // toolbar 测名: the analysis with an empty given name
   void Image7Click();           // toolbar 五行
 
@@ -119,6 +127,9 @@ class FrmQiming : public QObject {
   void FlushRow();
   // Waits for the current worker, delivering what it produced; for tests and shutdown.
   void WaitForWorker();
+
+  // The year of the system clock, for the report's age; tests set their own.
+  std::function<int()> currentYear = [] { return QDate::currentDate().year(); };
 
   Query& adoTem() { return *ADOTem; }
 

@@ -137,12 +137,16 @@ TEST_F(MainWindowTest, ClickAreasReachTheirHandlers) {
   QTest::mouseClick(child<QWidget>("Image14"), Qt::LeftButton);  // toolbar 服务
   QTest::mouseClick(child<QWidget>("Image5"), Qt::LeftButton);   // close
   QTest::mouseClick(child<QWidget>("Image16"), Qt::LeftButton);  // toolbar 关闭
-  QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);   // 八字: no window yet
   QTest::mouseClick(child<QWidget>("Image13"), Qt::LeftButton);  // 日历
   QTest::mouseClick(child<QWidget>("Image11"), Qt::LeftButton);  // 吉日
+  QTest::mouseClick(child<QWidget>("Image8"), Qt::LeftButton);   // 五格
+  QTest::mouseClick(child<QWidget>("Image9"), Qt::LeftButton);   // 三才
+  QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);   // 八字, without a surname
   EXPECT_EQ(ui.calls, (QStringList{QStringLiteral("minimize"), QStringLiteral("service"),
                                    QStringLiteral("close"), QStringLiteral("close"),
-                                   QStringLiteral("calendar"), QStringLiteral("jiri")}));
+                                   QStringLiteral("calendar"), QStringLiteral("jiri"),
+                                   QStringLiteral("note:XM016"), QStringLiteral("note:XM017")}));
+  EXPECT_EQ(ui.notices, QStringList{QStringLiteral("姓不能为空!")});
   EXPECT_EQ(child<QWidget>("Image5")->toolTip(), QStringLiteral("关闭"));
   EXPECT_EQ(child<QWidget>("Image14")->cursor().shape(), Qt::PointingHandCursor);
 }

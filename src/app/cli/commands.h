@@ -11,5 +11,6 @@ int RunCalendar(const QStringList& arguments);  // calendar.cpp
 int RunJiri(const QStringList& arguments);  // jiri.cpp
 // names --mode poetry|zuhe (names_poetry.cpp): the names command hands its arguments on.
 int RunNamesPoetry(const QStringList& arguments);
+int RunBazi(const QStringList& arguments);     // bazi.cpp
 
 }  // namespace velmora::cli

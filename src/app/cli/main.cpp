@@ -23,6 +23,7 @@ constexpr Command kCommands[] = {
     {"analyze", velmora::cli::RunAnalyze, "姓名分析报告"},
     {"calendar", velmora::cli::RunCalendar, "万年历的一个月"},
     {"jiri", velmora::cli::RunJiri, "吉日列表(建除, 黄道)"},
+    {"bazi", velmora::cli::RunBazi, "八字分析报告"},
 };
 
 std::string Usage() {

@@ -191,7 +191,8 @@ void MainWindow::setupToolbar() {
       case backdrop::Tool::Guanbi: handler = [this] { form_.Image5Click(); }; break;
       case backdrop::Tool::Jiri: handler = [this] { form_.Image11Click(); }; break;
       case backdrop::Tool::Rili: handler = [this] { form_.Image13Click(); }; break;
-      default: break;  // 八字, 小名 and 解梦 open windows the program does not have yet
+      case backdrop::Tool::Bazi: handler = [this] { form_.Image2Click(); }; break;
+      default: break;  // 小名 and 解梦 open windows the program does not have yet
     }
     if (handler) connect(area, &HotArea::clicked, this, [this, handler] { act(handler); });
   }

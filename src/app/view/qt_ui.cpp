@@ -9,6 +9,7 @@
 #include "app/view/wuxing_window.h"
 #include "naming/analysis.h"
 #include "refdb/connection_text.h"
+#include "tools/view/note_window.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -28,6 +29,12 @@ void QtMainWindowUi::ShowNameAnalysis(const NameAnalysisRequest& request) {
   AnalysisWindow window(form, window_);
   ui.SetWindow(&window);
   window.exec();
+}
+
+void QtMainWindowUi::ShowNote(const QString& code) { NoteWindow::ShowNote(code, ProgramFolder(), window_); }
+
+void QtMainWindowUi::ShowNoteText(const QString& text, const QString& caption) {
+  NoteWindow::ShowNoteText(text, caption, window_);
 }
 
 void QtMainWindowUi::OpenServiceWindow() {

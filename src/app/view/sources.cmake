@@ -19,6 +19,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_ui.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_ui.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.h
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.h
