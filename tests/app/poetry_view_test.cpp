@@ -2,7 +2,7 @@
 // them, on the databases built beside the test program (offscreen platform).
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
-#include "app/view/wuxing_window.h"
+#include "tools/view/wuxing_window.h"
 #include "recording_ui.h"
 
 #include <gtest/gtest.h>

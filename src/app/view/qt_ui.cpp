@@ -6,7 +6,7 @@
 #include "app/view/jiri_window.h"
 #include "app/view/qt_analysis_ui.h"
 #include "app/view/service_dialog.h"
-#include "app/view/wuxing_window.h"
+#include "tools/view/wuxing_window.h"
 #include "naming/analysis.h"
 #include "refdb/connection_text.h"
 #include "tools/view/note_window.h"

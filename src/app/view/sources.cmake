@@ -29,8 +29,5 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/date_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/jiri_window.h
   ${CMAKE_CURRENT_LIST_DIR}/jiri_window.cpp
-
   ${CMAKE_CURRENT_LIST_DIR}/poetry_view.h
-  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.h
-  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.cpp)

@@ -5,4 +5,6 @@ set(VELMORA_TOOLS_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/note_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_note_ui.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_note_ui.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.cpp
 )
