@@ -7,5 +7,6 @@
 namespace velmora::cli {
 
 int RunAnalyze(const QStringList& arguments);  // analyze.cpp
+int RunNames(const QStringList& arguments);    // names.cpp
 
 }  // namespace velmora::cli

@@ -21,6 +21,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"analyze", velmora::cli::RunAnalyze, "姓名分析报告"},
+    {"names", velmora::cli::RunNames, "取名模式找到的名字"},
 };
 
 std::string Usage() {
