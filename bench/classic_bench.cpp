@@ -7,6 +7,7 @@
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
 #include "refdb/connection_text.h"
+#include "silent_ui.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,19 +19,6 @@
 
 namespace velmora {
 namespace {
-
-struct SilentUi : MainWindowUi {
-  void ShowError(const QString&, const QString&) override {}
-  void ShowNotice(const QString&) override {}
-  void ShowInformation(const QString&, const QString&) override {}
-  void SetClipboardText(const QString&) override {}
-  void Pause(int) override {}
-  void OpenServiceWindow() override {}
-  void ShowNameAnalysis(const NameAnalysisRequest&) override {}
-  void Minimize() override {}
-  void CloseWindow() override {}
-  void ExitProcess() override {}
-};
 
 void BM_ClassicRunAllPlans(benchmark::State& state) {
   if (!QFile::exists(ProgramFolder() + QStringLiteral("Pelvano.dll"))) {

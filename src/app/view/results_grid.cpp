@@ -5,12 +5,14 @@
 #include <QHeaderView>
 
 #include <array>
+#include <utility>
 
 namespace velmora {
 namespace {
 
 constexpr int kRowHeight = 18;
 constexpr std::array<int, 9> kColumnWidths{36, 87, 94, 155, 75, 89, 100, 66, 56};
+constexpr int kPinyinColumn = 3;
 constexpr QRect kStatusStrip{9, 651, 982, 24};  // below the two panes
 
 QString StandingNote() { return QStringLiteral("评分依据五格、三才与生辰八字，仅供参考；名字最终请与家人商量决定。"); }
@@ -20,7 +22,8 @@ QString StandingNote() { return QStringLiteral("评分依据五格、三才与�
 // The form's grid as a table: data rows 1..PageSize are the model's rows 0..PageSize-1.
 class ResultsGrid::Model : public QAbstractTableModel {
  public:
-  explicit Model(FrmQiming& form, QObject* parent) : QAbstractTableModel(parent), form_(form) {}
+  Model(FrmQiming& form, QFont pinyinFont, QObject* parent)
+      : QAbstractTableModel(parent), form_(form), pinyinFont_(std::move(pinyinFont)) {}
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : std::max(0, form_.gridRowCount - 1);
   }
@@ -28,6 +31,7 @@ class ResultsGrid::Model : public QAbstractTableModel {
     return parent.isValid() ? 0 : static_cast<int>(kColumnWidths.size());
   }
   QVariant data(const QModelIndex& index, int role) const override {
+    if (role == Qt::FontRole && index.column() == kPinyinColumn) return pinyinFont_;
     if (role != Qt::DisplayRole || index.row() >= static_cast<int>(form_.gridRows.size())) return {};
     return form_.gridRows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
   }
@@ -42,10 +46,19 @@ class ResultsGrid::Model : public QAbstractTableModel {
 
  private:
   FrmQiming& form_;
+  QFont pinyinFont_;
 };
 
+// Pinyin's third-tone marks (ǎ, ǐ, ǔ, ǚ) are blank in some CJK fonts: the pinyin column
+// draws with a Latin font first.
+QFont PinyinFont(const QFont& base) {
+  QFont f = base;
+  f.setFamilies(QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")} << base.families());
+  return f;
+}
+
 ResultsGrid::ResultsGrid(FrmQiming& form, QWidget* parent)
-    : QTableView(parent), form_(form), model_(new Model(form, this)) {
+    : QTableView(parent), form_(form), model_(new Model(form, PinyinFont(font()), this)) {
   setObjectName(QStringLiteral("RzStringGrid1"));
   setModel(model_);
   setFrameShape(QFrame::NoFrame);
