@@ -6,7 +6,7 @@
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
 #include "refdb/connection_text.h"
-#include "silent_ui.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QFile>
@@ -77,11 +77,4 @@ BENCHMARK(BM_NextPage)->Unit(benchmark::kMillisecond)->Iterations(50);
 }  // namespace
 }  // namespace velmora
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return velmora::RunOffscreenBenchmarks(argc, argv); }

@@ -156,13 +156,7 @@ void FrmQiming::RzBitBtn6Click() {
     // An earlier worker is waited for, not interrupted; what it produced is delivered first.
     WaitForWorker();
     worker_.reset();
-    // Start of a run.
-    running_ = true;
-    MemoSuccess.clear();
-    RowBuffer.clear();
-    rowCount = 0;
-    ListBox1.clear();
-    ListBox1Index = -1;
+    StartRun();
     worker_ = std::make_unique<TMythread>(ClassicInputs::From(controls), *ADOFenxi, running_);
     connect(worker_.get(), &TMythread::namesReady, this, &FrmQiming::DeliverNames, Qt::QueuedConnection);
     // A finished signal of an earlier worker may still wait in the queue when a new run
@@ -181,6 +175,16 @@ void FrmQiming::RzBitBtn6Click() {
   });
 }
 
+// The start of every naming run: Running, and the panes it fills emptied.
+void FrmQiming::StartRun() {
+  running_ = true;
+  MemoSuccess.clear();
+  RowBuffer.clear();
+  rowCount = 0;
+  ListBox1.clear();
+  ListBox1Index = -1;
+}
+
 void FrmQiming::StopWorker() {
   if (!worker_) return;
   running_ = false;
@@ -196,12 +200,7 @@ void FrmQiming::MakeListNames(int mode) {
   try {
     StopWorker();
     ++runNumber_;  // a queued end of an earlier classic run no longer touches the panes
-    running_ = true;
-    MemoSuccess.clear();
-    RowBuffer.clear();
-    rowCount = 0;
-    ListBox1.clear();
-    ListBox1Index = -1;
+    StartRun();
     const quint64 seed = QRandomGenerator::system()->generate64();
     if (listRun.Open(kind, ListInputs::From(controls), *ADOTem, *ADOFenxi, seed) > 0) {
       ShowNextPage();

@@ -139,7 +139,8 @@ class FrmQiming : public QObject {
 
  private:
   void LoadPlans();
-  void StopWorker();  // ends a classic run still going and waits for it  // LoadStrokePlans with the trimmed surname, when not empty
+  void StopWorker();  // ends a classic run still going and waits for it
+  void StartRun();  // LoadStrokePlans with the trimmed surname, when not empty
   NameAnalysisRequest AnalysisRequest(const QString& given) const;
   void AnalyseListItem(const QStringList& list, int index);
   void DeliverNames();
