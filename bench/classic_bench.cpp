@@ -7,7 +7,7 @@
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
 #include "refdb/connection_text.h"
-#include "silent_ui.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -70,11 +70,4 @@ BENCHMARK(BM_ClassicRunAllPlans)->Unit(benchmark::kMillisecond)->Iterations(3);
 }  // namespace
 }  // namespace velmora
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return velmora::RunOffscreenBenchmarks(argc, argv); }

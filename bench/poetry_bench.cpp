@@ -9,7 +9,7 @@
 #include "refdb/connection.h"
 #include "refdb/connection_text.h"
 #include "refdb/query.h"
-#include "silent_ui.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QFile>
@@ -166,11 +166,4 @@ BENCHMARK(BM_PoetryClick2000Characters)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace velmora
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return velmora::RunOffscreenBenchmarks(argc, argv); }

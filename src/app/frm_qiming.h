@@ -11,6 +11,7 @@
 #include "generation/classic_worker.h"
 #include "generation/controls.h"
 #include "generation/poetry_panel.h"
+#include "generation/list_run.h"
 #include "naming/analysis_request.h"
 #include "refdb/connection.h"
 #include "refdb/query.h"
@@ -75,8 +76,11 @@ class FrmQiming : public QObject {
   int gridRowCount = 0;        // RzStringGrid1 rows
   PoetryPanel RzPanel30;       // the poetry panel of 诗词模式 and 组合模式
   QStringList ListBox1Sources; // the source line of each name of a poetry run
-  QString StatusText;          // the status strip at the bottom of the window
   QStringList REbazi;          // the birth-chart report; a hidden pane, read in its note window
+  std::vector<GridRow> gridRows;  // RzStringGrid1 data rows 1..PageSize
+  QStringList gridSources;     // 美名模式: where the name of each data row comes from
+  int gridRow = 0;             // the grid's current data row, 1-based; 0 when none
+  QString StatusText;          // the status strip: the source of the selected name or 美名 row
 
   // ---- state fields ----
   int PlanKind = 0;
@@ -84,6 +88,9 @@ class FrmQiming : public QObject {
   QString RowBuffer;
   int rowCount = 0;
   bool Running() const { return running_.load(); }
+  // List, idiom and 美名 mode: ScoreFloor, TopPlans, SurnameInfo and the paging
+  // (TotalFound, ShownCount, RetryLimit, ShownRecords).
+  ListRun listRun;
 
   // ---- handlers ----
   void FormCreate();
@@ -121,6 +128,13 @@ class FrmQiming : public QObject {
   void ListBox1DblClick();
   void ListBox2DblClick();
 
+  // The results grid (list, idiom and 美名 mode).
+  void MakeListNames(int mode);  // 0 list, 1 idiom, 2 美名
+  void ShowNextPage();
+  void ClearGridRows();
+  void RzStringGrid1SelectCell(int row);  // the current data row changes
+  void RzStringGrid1DblClick();
+
   // Writes one produced name to the panes (GUI thread).
   void EmitName(const QString& name);
   // Writes the last, incomplete row of a run, so that every name is seen.
@@ -140,11 +154,15 @@ class FrmQiming : public QObject {
   void namesAppended(int firstNewMemoLine, int firstNewListLine);
   // A classic run has ended and every name it produced is in the panes.
   void runFinished();
+  // The results grid's rows have changed.
+  void gridChanged();
   // A handler moves the focus to a control, named as in the design ("Xing").
   void focusRequested(const QString& control);
 
  private:
-  void LoadPlans();  // LoadStrokePlans with the trimmed surname, when not empty
+  void LoadPlans();
+  void StopWorker();  // ends a classic run still going and waits for it
+  void StartRun();  // LoadStrokePlans with the trimmed surname, when not empty
   NameAnalysisRequest AnalysisRequest(const QString& given) const;
   void AnalyseListItem(const QStringList& list, int index);
   void DeliverNames();

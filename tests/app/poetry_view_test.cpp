@@ -137,8 +137,8 @@ TEST_F(PoetryView, BrowseCollectAndName) {
   // A selected name shows the line it comes from.
   auto* list = child<QListWidget>("ListBox1");
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-  auto* strip = child<QLabel>("StatusText");
-  EXPECT_TRUE(strip->isVisible());
+  auto* strip = child<QLabel>("StatusStrip");
+  EXPECT_EQ(strip->toolTip(), form->StatusText);
   EXPECT_TRUE(form->StatusText.startsWith(form->ListBox1[0].left(3) + U(" 出自："))) << form->StatusText.toStdString();
 }
 

@@ -12,5 +12,6 @@ int RunJiri(const QStringList& arguments);  // jiri.cpp
 // names --mode poetry|zuhe (names_poetry.cpp): the names command hands its arguments on.
 int RunNamesPoetry(const QStringList& arguments);
 int RunBazi(const QStringList& arguments);     // bazi.cpp
+int RunNames(const QStringList& arguments);    // names.cpp
 
 }  // namespace velmora::cli

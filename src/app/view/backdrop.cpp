@@ -191,10 +191,6 @@ void Paint(QPainter& p) {
   PaintInputBand(p);
   PaintPane(p, kLeftPane, QStringLiteral("所有名字列表"));
   PaintPane(p, kRightPane, QStringLiteral("高分名字列表"));
-  p.setPen(kMutedInk);
-  p.setFont(UiFont(12));
-  p.drawText(QRectF(kStatusStrip), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("评分依据五格、三才与生辰八字，仅供参考；名字最终请与家人商量决定。"));
   // The window has no frame of its own: a one-pixel border closes the picture.
   p.setPen(kCrimsonDark);
   p.setBrush(Qt::NoBrush);

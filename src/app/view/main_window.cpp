@@ -11,6 +11,7 @@
 #include "app/view/hot_area.h"
 #include "app/view/memo_pane.h"
 #include "app/view/poetry_view.h"
+#include "app/view/results_grid.h"
 #include "text/gbk.h"
 
 #include <QAbstractItemView>
@@ -21,7 +22,6 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,7 +33,6 @@
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -48,9 +47,7 @@ namespace {
 constexpr int kRow1 = 120;       // first input row
 constexpr int kRow2 = 145;       // second input row
 constexpr int kInputHeight = 22;
-constexpr int kGridRowHeight = 18;
 constexpr int kListRowHeight = 15;
-constexpr std::array<int, 9> kGridColumnWidths{36, 87, 94, 155, 75, 89, 100, 66, 56};
 
 QFont FontOf(int pixels, bool bold = false) {
   QFont f;
@@ -150,6 +147,7 @@ MainWindow::MainWindow(FrmQiming& form, QWidget* parent)
   setupInputs();
   setupLeftPane();
   setupRightPane();
+  status_ = new StatusStrip(form_, this);
   setupBindings();
   render();
 }
@@ -312,27 +310,11 @@ void MainWindow::setupLeftPane() {
   memo_->setFrameShape(QFrame::NoFrame);
   leftPane_->addWidget(memo_);
 
-  grid_ = new QTableWidget(0, static_cast<int>(kGridColumnWidths.size()), leftPane_);
-  grid_->setObjectName(QStringLiteral("RzStringGrid1"));
-  grid_->setFrameShape(QFrame::NoFrame);
-  grid_->verticalHeader()->hide();
-  grid_->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
-  grid_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->horizontalHeader()->setFixedHeight(kGridRowHeight + 2);
-  grid_->horizontalHeader()->setHighlightSections(false);
-  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  for (int i = 0; i < static_cast<int>(kGridColumnWidths.size()); ++i)
-    grid_->setColumnWidth(i, kGridColumnWidths[static_cast<size_t>(i)]);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid_->setWordWrap(false);
+  grid_ = new ResultsGrid(form_, leftPane_);
   leftPane_->addWidget(grid_);
 
   poetryPanel_ = new PoetryPanelView(form_, leftPane_);
   leftPane_->addWidget(poetryPanel_);
-  new SourceStrip(form_, this);  // the source line of a selected poetry name
 }
 
 void MainWindow::setupRightPane() {
@@ -515,16 +497,6 @@ void MainWindow::renderCombo(ComboBinding& b) {
   SetShown(b.box, s.visible);
 }
 
-void MainWindow::renderGrid() {
-  if (shownHeader_ != form_.gridHeader) {
-    grid_->setHorizontalHeaderLabels(form_.gridHeader);
-    shownHeader_ = form_.gridHeader;
-  }
-  // The design's grid counts its header as row 0.
-  const int rows = std::max(0, form_.gridRowCount - 1);
-  if (grid_->rowCount() != rows) grid_->setRowCount(rows);
-}
-
 void MainWindow::syncNames(bool verifyShown) {
   SyncLines(
       shownMemo_, form_.MemoSuccess, verifyShown,
@@ -559,7 +531,7 @@ void MainWindow::render() {
   stopButton_->setEnabled(form_.RzBitBtn7Enabled);
 
   leftPane_->setCurrentIndex(static_cast<int>(form_.leftPane));
-  renderGrid();
+  status_->Refresh();
   rightPane_->setTabText(0, form_.TabSheet11Caption);
   rightPane_->setCurrentIndex(form_.rightPageIndex);
 

@@ -1,4 +1,4 @@
-// PoetryPanelView and SourceStrip: see poetry_view.h.
+// PoetryPanelView: see poetry_view.h.
 //
 // Positions. The panel fills the left pane (788 x 452). On the tab 诗词列表 the tree is
 // 131 pixels wide, the poem list 188, the poem takes the rest; the search strip lies
@@ -289,24 +289,6 @@ void PoetryPanelView::render() {
   if (poem_->toPlainText() != panel_.MemoSgnr) poem_->setPlainText(panel_.MemoSgnr);
   if (search_->text() != panel_.EditTiaojian) search_->setText(panel_.EditTiaojian);
   if (collected_->toPlainText() != panel_.MemoYixuan) collected_->setPlainText(panel_.MemoYixuan);
-}
-
-SourceStrip::SourceStrip(FrmQiming& form, QWidget* window) : QLabel(window), form_(form) {
-  setObjectName(QStringLiteral("StatusText"));
-  setGeometry(backdrop::kStatusStrip);
-  setAutoFillBackground(true);  // covers the footer while a source line is shown
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, backdrop::Paper());
-  palette.setColor(QPalette::WindowText, kCrimson);
-  setPalette(palette);
-  connect(&form_, &FrmQiming::changed, this, &SourceStrip::render);
-  render();
-}
-
-void SourceStrip::render() {
-  setText(fontMetrics().elidedText(form_.StatusText, Qt::ElideRight, width()));
-  setToolTip(form_.StatusText);
-  setVisible(!form_.StatusText.isEmpty());
 }
 
 }  // namespace velmora

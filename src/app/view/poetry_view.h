@@ -1,13 +1,10 @@
-// The poetry panel RzPanel30 and the status strip, bound to the main window's form.
+// The poetry panel RzPanel30, bound to the main window's form.
 //
 // PoetryPanelView: the page control RzPageControl4 with the tab 诗词列表 (the dynasty and
 // author tree TreeViewInit, the poem list RzTreeView1, the poem MemoSgnr and the search
 // strip) and the tab of the collected text MemoYixuan. Binding only: a widget event calls
 // the panel's handler through the form, and every change of the form re-renders the panel.
 // The tree and the poem list are redrawn only when the form has refilled them.
-//
-// SourceStrip: the line under the panes, showing the form's StatusText (the source line
-// of a selected poetry name) over the window's footer while there is one.
 #pragma once
 
 #include "app/frm_qiming.h"
@@ -55,15 +52,5 @@ class PoetryPanelView : public QWidget {
   QPlainTextEdit* collected_ = nullptr; // MemoYixuan
 };
 
-class SourceStrip : public QLabel {
-  Q_OBJECT
-
- public:
-  SourceStrip(FrmQiming& form, QWidget* window);
-  void render();
-
- private:
-  FrmQiming& form_;
-};
 
 }  // namespace velmora

@@ -12,6 +12,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/memo_pane.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.h
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/results_grid.h
+  ${CMAKE_CURRENT_LIST_DIR}/results_grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gbk_validator.h

@@ -1,7 +1,12 @@
-// A MainWindowUi that answers every dialog silently, for benchmarks through the form.
+// What the benchmarks that drive the main window share: a MainWindowUi that answers every
+// dialog silently, and a main() that runs them on the offscreen platform.
 #pragma once
 
 #include "app/frm_qiming.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
 
 namespace velmora {
 
@@ -20,5 +25,16 @@ struct SilentUi : MainWindowUi {
   void CloseWindow() override {}
   void ExitProcess() override {}
 };
+
+// Runs the benchmarks of the program in a QApplication, offscreen unless QT_QPA_PLATFORM
+// says otherwise.
+inline int RunOffscreenBenchmarks(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
 
 }  // namespace velmora
