@@ -3,6 +3,7 @@
 //   velmora-cli names SURNAME [--sex 男|女] [--form 单字名|双字名]
 //                     [--mode classic|list|idiom|meiming] [--plan ITEM]
 //                     [--fixed 字 --at 2|3] [--min N] [--data DIR]
+//   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [...]   (names_poetry.cpp)
 //
 // Sets the main window's inputs as given, loads the stroke plans as leaving the surname
 // box does, and runs the mode's own statements. Every name the mode finds is printed,
@@ -36,14 +37,16 @@ const char* const kUsage =
     "选项:\n"
     "  --sex 男|女                 性别(默认 男)\n"
     "  --form 单字名|双字名        名字形式(默认 双字名)\n"
-    "  --mode classic|list|idiom|meiming\n"
-    "                              经典模式、列表模式、成语模式、美名模式(默认 classic)\n"
+    "  --mode classic|list|idiom|meiming|poetry|zuhe\n"
+    "                              经典、列表、成语、美名、诗词、组合模式(默认 classic)\n"
+    "  --text 文件                 诗词模式与组合模式: 已选诗词或输入的文字(UTF-8)\n"
     "  --plan 方案                 笔画方案, 如 11|10-6(80分) 或 11|10-6(默认 电脑全自动)\n"
     "  --fixed 字 --at 2|3         固定第二字或第三字(默认 第二字)\n"
     "  --min 分                    只取该分数以上的方案(默认 不限)\n"
     "  --data 目录                 参考数据库所在目录(默认 程序所在目录)\n"
     "  --help                      显示本说明\n"
-    "美名模式的每行在名字后有一个制表符和名字的出处.\n";
+    "美名、诗词与组合模式的每行在名字后有一个制表符和名字的出处.\n"
+    "诗词与组合模式的选项见 velmora-cli names --mode poetry --help.\n";
 
 // What a mode's run needs: the window's inputs, set from the options, and its two queries.
 struct NamesContext {
@@ -135,6 +138,11 @@ bool SelectPlan(ComboState& plans, const QString& wanted) {
 }  // namespace
 
 int RunNames(const QStringList& arguments) {
+  // 诗词 and 组合 mode draw on a collected text, not on the stroke plans: their own file.
+  const qsizetype modeAt = arguments.indexOf(QStringLiteral("--mode"));
+  if (modeAt >= 0 && modeAt + 1 < arguments.size() &&
+      (arguments[modeAt + 1] == QStringLiteral("poetry") || arguments[modeAt + 1] == QStringLiteral("zuhe")))
+    return RunNamesPoetry(arguments);
   ParsedArgs args;
   const QString error = args.Parse(arguments, OptionNames());
   if (args.help) {
