@@ -7,6 +7,7 @@
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
 #include "refdb/connection_text.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,21 +19,6 @@
 
 namespace velmora {
 namespace {
-
-struct SilentUi : MainWindowUi {
-  void ShowError(const QString&, const QString&) override {}
-  void ShowNotice(const QString&) override {}
-  void ShowInformation(const QString&, const QString&) override {}
-  void SetClipboardText(const QString&) override {}
-  void Pause(int) override {}
-  void OpenServiceWindow() override {}
-  void OpenCalendarWindow() override {}
-  void OpenJiriWindow() override {}
-  void ShowNameAnalysis(const NameAnalysisRequest&) override {}
-  void Minimize() override {}
-  void CloseWindow() override {}
-  void ExitProcess() override {}
-};
 
 void BM_ClassicRunAllPlans(benchmark::State& state) {
   if (!QFile::exists(ProgramFolder() + QStringLiteral("Pelvano.dll"))) {
@@ -84,11 +70,4 @@ BENCHMARK(BM_ClassicRunAllPlans)->Unit(benchmark::kMillisecond)->Iterations(3);
 }  // namespace
 }  // namespace velmora
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return velmora::RunOffscreenBenchmarks(argc, argv); }

@@ -1,4 +1,5 @@
-// pelvano.cpp: Pelvano.dll, the main naming database: tables word and zh.
+// pelvano.cpp: Pelvano.dll, the main naming database: tables word and zh (and mm,
+// meiming.cpp).
 //
 // word comes from sources/word.tsv (curated elsewhere; loaded column by column by the
 // header's names). zh is generated here from the scoring model: one row for every
@@ -191,6 +192,7 @@ void BuildZh(Database& db) {
 void BuildPelvano(const BuildContext& ctx, Database& db) {
   BuildWord(ctx, db);
   BuildZh(db);
+  BuildMeiming(ctx, db);
 }
 
 }  // namespace velmora::refdb_build

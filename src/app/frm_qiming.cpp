@@ -1,12 +1,15 @@
 // TFrmQiming: see frm_qiming.h.
 #include "app/frm_qiming.h"
 
+#include "generation/poetry_names.h"
+#include "bazi/report.h"
 #include "generation/stroke_plans.h"
 #include "refdb/connection_text.h"
 #include "text/date_formats.h"
 #include "text/gbk.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 namespace velmora {
 
@@ -17,6 +20,7 @@ using text::Trim;
 FrmQiming::FrmQiming(MainWindowUi& ui, QString folder, QObject* parent)
     : QObject(parent),
       controls(NamingControls::Defaults()),
+      RzPanel30(folder),
       ui_(ui),
       folder_(std::move(folder)),
       ADOConnection1(std::make_unique<Connection>(DbConnectionText(DbFile::PelvanoMain, folder_))),
@@ -39,6 +43,8 @@ void FrmQiming::FormCreate() {
     ADOConnection1->Open();  // a failure shows the error box; PageSize stays 0
     PageSize = 500;
     gridRowCount = PageSize + 1;
+    gridRows.assign(static_cast<std::size_t>(PageSize), GridRow{});
+    gridSources = QStringList(PageSize);
   });
 }
 
@@ -128,6 +134,14 @@ void FrmQiming::ModeClick(NamingMode m) {
     controls.CBInitFee.visible = !poetryLike;
     controls.Sorcss.visible = !poetryLike;
     RzBitBtn7Caption = gridLike ? QStringLiteral("继续显示") : QStringLiteral("停止取名");
+    // The button serves the new mode: a stop is always possible, and 继续显示 only while the
+    // open list statement has rows not shown yet.
+    const bool workerDone = !worker_ || worker_->isFinished();
+    RzBitBtn7Enabled = !gridLike || (workerDone && ADOFenxi->Active() && !listRun.paging.AllShown());
+    // The strip follows the mode: the selected grid row's source, or nothing yet.
+    StatusText = gridLike && gridRow > 0 && gridRow <= gridSources.size() ? gridSources[gridRow - 1] : QString();
+    if (m == NamingMode::Poetry) RzPanel30.SetUpPoetryMode();
+    if (m == NamingMode::Zuhe) RzPanel30.SetUpZuheMode();
   });
 }
 
@@ -138,17 +152,18 @@ void FrmQiming::RzBitBtn6Click() {
       emit focusRequested(QStringLiteral("Xing"));
       return;
     }
-    if (mode != NamingMode::Classic) return;  // the other modes come with their own windows
+    switch (mode) {
+      case NamingMode::List: MakeListNames(0); return;
+      case NamingMode::Idiom: MakeListNames(1); return;
+      case NamingMode::Meiming: MakeListNames(2); return;
+      case NamingMode::Classic: break;
+      case NamingMode::Poetry:
+      case NamingMode::Zuhe: RunPoetry(); return;
+    }
     // An earlier worker is waited for, not interrupted; what it produced is delivered first.
     WaitForWorker();
     worker_.reset();
-    // Start of a run.
-    running_ = true;
-    MemoSuccess.clear();
-    RowBuffer.clear();
-    rowCount = 0;
-    ListBox1.clear();
-    ListBox1Index = -1;
+    StartRun();
     worker_ = std::make_unique<TMythread>(ClassicInputs::From(controls), *ADOFenxi, running_);
     connect(worker_.get(), &TMythread::namesReady, this, &FrmQiming::DeliverNames, Qt::QueuedConnection);
     // A finished signal of an earlier worker may still wait in the queue when a new run
@@ -164,6 +179,131 @@ void FrmQiming::RzBitBtn6Click() {
       emit runFinished();
     }, Qt::QueuedConnection);
     worker_->start();
+  });
+}
+
+// 组合模式 runs the poetry run over the text typed into its tab, as its caption promises.
+void FrmQiming::RunPoetry() {
+  if (Trim(RzPanel30.MemoYixuan).isEmpty()) {
+    ui_.ShowNotice(QStringLiteral("没有选择诗词，请查看已选诗词!"));
+    return;
+  }
+  // A classic run still going works on ADOFenxi: it is stopped and its names delivered
+  // before this run takes the query.
+  StopWorker();
+  running_ = true;
+  RowBuffer.clear();
+  rowCount = 0;
+  StatusText.clear();
+  const PoetryOutcome outcome = MakePoetryNames(
+      PoetryInputs::From(controls, RzPanel30.MemoYixuan), *ADOTem, *ADOFenxi, running_,
+      [this] {
+        ListBox1.clear();
+        ListBox1Sources.clear();
+        ListBox1Index = -1;
+      },
+      [this](const PoetryName& name) {
+        ListBox1 << name.item;
+        ListBox1Sources << name.source;
+      });
+  poetryList_ = ListBox1;
+  if (outcome == PoetryOutcome::NoneFound) {
+    ui_.ShowInformation(QStringLiteral("起名提示"),
+                        QStringLiteral("提示：起名要符合多个条件，请添加更多诗词或文字内容方可起出更多名字！"));
+  }
+}
+
+void FrmQiming::ListBox1Click() {
+  RunHandler([this] {
+    StatusText.clear();
+    const bool poetryLike = mode == NamingMode::Poetry || mode == NamingMode::Zuhe;
+    // Only names the last poetry run listed have a source line.
+    if (!poetryLike || ListBox1 != poetryList_ || ListBox1Index < 0 || ListBox1Index >= ListBox1Sources.size()) return;
+    const QString& source = ListBox1Sources[ListBox1Index];
+    if (source.isEmpty()) return;
+    const QString& item = ListBox1[ListBox1Index];
+    StatusText = item.left(item.indexOf(QLatin1Char('('))) + QStringLiteral(" 出自：") + source;
+  });
+}
+
+void FrmQiming::PoetryPanelClick(void (PoetryPanel::*handler)()) {
+  RunHandler([this, handler] { (RzPanel30.*handler)(); });
+}
+
+// The start of every naming run: Running, and the panes it fills emptied.
+void FrmQiming::StartRun() {
+  running_ = true;
+  MemoSuccess.clear();
+  RowBuffer.clear();
+  rowCount = 0;
+  ListBox1.clear();
+  ListBox1Index = -1;
+}
+
+void FrmQiming::StopWorker() {
+  if (!worker_) return;
+  running_ = false;
+  WaitForWorker();
+  worker_.reset();
+}
+
+// A list, idiom or 美名 run on the GUI thread. A classic run still going is ended first: it
+// would share ADOFenxi with this one.
+void FrmQiming::MakeListNames(int mode) {
+  const ListKind kind = mode == 1 ? ListKind::Idiom : mode == 2 ? ListKind::Meiming : ListKind::List;
+  // One guarded block: any failure ends the run without a message.
+  try {
+    StopWorker();
+    ++runNumber_;  // a queued end of an earlier classic run no longer touches the panes
+    StartRun();
+    const quint64 seed = QRandomGenerator::system()->generate64();
+    if (listRun.Open(kind, ListInputs::From(controls), *ADOTem, *ADOFenxi, seed) > 0) {
+      ShowNextPage();
+    } else {
+      ui_.ShowNotice(QStringLiteral("没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。"));
+    }
+  } catch (const std::exception&) {
+    // ends quietly; the lists emptied above stay empty
+  }
+}
+
+void FrmQiming::ClearGridRows() {
+  for (GridRow& row : gridRows) row.fill(QString());
+  for (QString& source : gridSources) source.clear();
+  gridRow = 0;
+  StatusText.clear();
+}
+
+void FrmQiming::ShowNextPage() {
+  if (!ADOFenxi->Active()) return;
+  ClearGridRows();
+  RzBitBtn7Enabled = false;
+  try {
+    listRun.FillPage(*ADOFenxi, PageSize, gridRows, gridSources, [this](const QString& item, qint64 zf) {
+      if (controls.CBInitFee.checked && zf >= StrToInt(Trim(controls.Sorcss.text))) ListBox1 << item;
+    });
+  } catch (const std::exception&) {
+    // the rows filled so far stay
+  }
+  RzBitBtn7Enabled = !listRun.paging.AllShown();
+  emit gridChanged();
+}
+
+void FrmQiming::RzStringGrid1SelectCell(int row) {
+  RunHandler([this, row] {
+    gridRow = row >= 1 && row <= gridSources.size() ? row : 0;
+    StatusText = gridRow > 0 ? gridSources[gridRow - 1] : QString();
+  });
+}
+
+// The name of the current row, cut by the byte length of the surname now in the main
+// window, as the lists cut theirs.
+void FrmQiming::RzStringGrid1DblClick() {
+  RunHandler([this] {
+    if (gridRow < 1 || gridRow > static_cast<int>(gridRows.size())) return;
+    const QString name = gridRows[static_cast<std::size_t>(gridRow - 1)][1];
+    if (Trim(name).isEmpty()) return;
+    AnalyseListItem(QStringList{name}, 0);
   });
 }
 
@@ -216,7 +356,11 @@ void FrmQiming::FlushRow() {
 
 void FrmQiming::RzBitBtn7Click() {
   RunHandler([this] {
-    if (RzBitBtn7Caption != QStringLiteral("停止取名")) return;  // 继续显示 pages list mode, built with it
+    if (RzBitBtn7Caption != QStringLiteral("停止取名")) {
+      // 继续显示: the next page of the open list statement, unless a classic run holds ADOFenxi.
+      if (!worker_ || worker_->isFinished()) ShowNextPage();
+      return;
+    }
     RzBitBtn7Enabled = false;
     emit changed();
     running_ = false;
@@ -230,6 +374,7 @@ void FrmQiming::Image5Click() { ui_.CloseWindow(); }
 void FrmQiming::Image14Click() { RunHandler([this] { ui_.OpenServiceWindow(); }); }
 void FrmQiming::Image13Click() { RunHandler([this] { ui_.OpenCalendarWindow(); }); }
 void FrmQiming::Image11Click() { RunHandler([this] { ui_.OpenJiriWindow(); }); }
+void FrmQiming::Image7Click() { RunHandler([this] { ui_.OpenWuxingWindow(*ADOTem); }); }
 NameAnalysisRequest FrmQiming::AnalysisRequest(const QString& given) const {
   NameAnalysisRequest r;
   r.surname = Trim(controls.Xing.text);
@@ -299,8 +444,22 @@ void FrmQiming::ListBox2DblClick() {
   RunHandler([this] { AnalyseListItem(ListBox2, ListBox2Index); });
 }
 
-// The notes viewer comes with its own window; until then these two do nothing.
-void FrmQiming::Image8Click() {}
-void FrmQiming::Image9Click() {}
+void FrmQiming::Image8Click() { RunHandler([this] { ui_.ShowNote(QStringLiteral("XM016")); }); }
+void FrmQiming::Image9Click() { RunHandler([this] { ui_.ShowNote(QStringLiteral("XM017")); }); }
+
+void FrmQiming::Image2Click() {
+  RunHandler([this] {
+    const bazi::BirthInput input{controls.Xing.text, controls.CBsex.text, controls.SYear.text, controls.SMonth.text,
+                                 controls.Sday.text,  controls.Shour.text, controls.CBFen.text,
+                                 controls.ComDate.index == 1 ? 1 : 0};
+    switch (bazi::WriteBaziReport(input, ui_, folder_, currentYear(), REbazi)) {
+      case bazi::BaziOutcome::Written:
+        ui_.ShowNoteText(REbazi.join(QLatin1Char('\n')), QString::fromUtf16(bazi::kBaziNoteCaption));
+        break;
+      case bazi::BaziOutcome::EmptySurname: emit focusRequested(QStringLiteral("Xing")); break;
+      case bazi::BaziOutcome::Refused: break;
+    }
+  });
+}
 
 }  // namespace velmora

@@ -10,11 +10,14 @@
 
 #include "generation/classic_worker.h"
 #include "generation/controls.h"
+#include "generation/poetry_panel.h"
+#include "generation/list_run.h"
 #include "naming/analysis_request.h"
 #include "refdb/connection.h"
 #include "refdb/query.h"
 #include "refdb/ui.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,6 +35,12 @@ class MainWindowUi : public Ui {
   virtual void OpenCalendarWindow() = 0;  // 万年历: the previous one disposed of, a new one modal
   virtual void OpenJiriWindow() = 0;      // 吉日, modal
   virtual void ShowNameAnalysis(const NameAnalysisRequest& request) = 0;  // modal
+  virtual void OpenWuxingWindow(Query& adoTem) = 0;  // 五行, modal; looks up on the main window's ADOTem
+  // The notes viewer, not modal: a note of KelBirth.dll by its code (a SilentStop when the
+  // database cannot be read), or a passed text under a caption. A Ui that opens no windows
+  // (a benchmark's) need not implement them.
+  virtual void ShowNote(const QString& /*code*/) {}
+  virtual void ShowNoteText(const QString& /*text*/, const QString& /*caption*/) {}
   virtual void Minimize() = 0;
   virtual void CloseWindow() = 0;         // the window is asked to close: FormCloseQuery follows
   virtual void ExitProcess() = 0;         // ends the process at once
@@ -65,6 +74,13 @@ class FrmQiming : public QObject {
   bool RzBitBtn7Enabled = true;
   QStringList gridHeader;      // RzStringGrid1 row 0, set in FormShow
   int gridRowCount = 0;        // RzStringGrid1 rows
+  PoetryPanel RzPanel30;       // the poetry panel of 诗词模式 and 组合模式
+  QStringList ListBox1Sources; // the source line of each name of a poetry run
+  QStringList REbazi;          // the birth-chart report; a hidden pane, read in its note window
+  std::vector<GridRow> gridRows;  // RzStringGrid1 data rows 1..PageSize
+  QStringList gridSources;     // 美名模式: where the name of each data row comes from
+  int gridRow = 0;             // the grid's current data row, 1-based; 0 when none
+  QString StatusText;          // the status strip: the source of the selected name or 美名 row
 
   // ---- state fields ----
   int PlanKind = 0;
@@ -72,6 +88,9 @@ class FrmQiming : public QObject {
   QString RowBuffer;
   int rowCount = 0;
   bool Running() const { return running_.load(); }
+  // List, idiom and 美名 mode: ScoreFloor, TopPlans, SurnameInfo and the paging
+  // (TotalFound, ShownCount, RetryLimit, ShownRecords).
+  ListRun listRun;
 
   // ---- handlers ----
   void FormCreate();
@@ -93,17 +112,28 @@ class FrmQiming : public QObject {
   void Image14Click();          // toolbar 服务
   void Image13Click();          // toolbar 日历
   void Image11Click();          // toolbar 吉日
-  void Image8Click();           // toolbar 五格 (notes viewer not built yet: inert)
-  void Image9Click();           // toolbar 三才 (likewise)
+  void Image8Click();           // toolbar 五格: note XM016
+  void Image9Click();           // toolbar 三才: note XM017
+  void Image2Click();           // toolbar 八字: the birth-chart report into REbazi and a note window
   void Image6Click();           // toolbar 测名: the analysis with an empty given name
+  void Image7Click();           // toolbar 五行
 
   // The name lists of the right pane.
   void BtnFuzhiClick();         // 复制名字
   void RzBitBtn24Click();       // 添加到已选
   void RzBitBtn30Click();       // 清空已选
   void RzBitBtn29Click();       // 复制已选
+  void ListBox1Click();         // a name selected: its source line after a poetry run
+  void PoetryPanelClick(void (PoetryPanel::*handler)());  // a handler of RzPanel30
   void ListBox1DblClick();
   void ListBox2DblClick();
+
+  // The results grid (list, idiom and 美名 mode).
+  void MakeListNames(int mode);  // 0 list, 1 idiom, 2 美名
+  void ShowNextPage();
+  void ClearGridRows();
+  void RzStringGrid1SelectCell(int row);  // the current data row changes
+  void RzStringGrid1DblClick();
 
   // Writes one produced name to the panes (GUI thread).
   void EmitName(const QString& name);
@@ -111,6 +141,9 @@ class FrmQiming : public QObject {
   void FlushRow();
   // Waits for the current worker, delivering what it produced; for tests and shutdown.
   void WaitForWorker();
+
+  // The year of the system clock, for the report's age; tests set their own.
+  std::function<int()> currentYear = [] { return QDate::currentDate().year(); };
 
   Query& adoTem() { return *ADOTem; }
 
@@ -121,15 +154,20 @@ class FrmQiming : public QObject {
   void namesAppended(int firstNewMemoLine, int firstNewListLine);
   // A classic run has ended and every name it produced is in the panes.
   void runFinished();
+  // The results grid's rows have changed.
+  void gridChanged();
   // A handler moves the focus to a control, named as in the design ("Xing").
   void focusRequested(const QString& control);
 
  private:
-  void LoadPlans();  // LoadStrokePlans with the trimmed surname, when not empty
+  void LoadPlans();
+  void StopWorker();  // ends a classic run still going and waits for it
+  void StartRun();  // LoadStrokePlans with the trimmed surname, when not empty
   NameAnalysisRequest AnalysisRequest(const QString& given) const;
   void AnalyseListItem(const QStringList& list, int index);
   void DeliverNames();
   void RunHandler(const std::function<void()>& handler);
+  void RunPoetry();  // 马上取名 in 诗词模式 and 组合模式
 
   MainWindowUi& ui_;
   QString folder_;
@@ -139,6 +177,7 @@ class FrmQiming : public QObject {
   std::atomic<bool> running_{false};
   std::unique_ptr<TMythread> worker_;
   int runNumber_ = 0;  // counts classic runs
+  QStringList poetryList_;  // ListBox1 as the last poetry run left it
 };
 
 }  // namespace velmora

@@ -494,7 +494,23 @@ bool MatchItems(const std::vector<PatternItem>& items, const std::vector<char32_
 struct CompiledPattern {
   std::vector<PatternItem> items;
   bool valid = true;
+  // '%x%' with x of Han characters only: no other character folds to one of them, so a
+  // byte search of x's UTF-8 in the text answers it (the library search runs it over
+  // every poem).
+  std::string plainNeedle;
 };
+
+// Fills plainNeedle when the pattern is '%' + Han characters + '%'.
+void FindPlainNeedle(CompiledPattern& c) {
+  const auto& items = c.items;
+  if (items.size() < 3 || items.front().kind != PatternItem::Any || items.back().kind != PatternItem::Any) return;
+  QString needle;
+  for (std::size_t i = 1; i + 1 < items.size(); ++i) {
+    if (items[i].kind != PatternItem::Literal || QChar::script(items[i].ch) != QChar::Script_Han) return;
+    needle += QString::fromUcs4(&items[i].ch, 1);
+  }
+  c.plainNeedle = needle.toStdString();
+}
 
 void DeletePattern(void* p) { delete static_cast<CompiledPattern*>(p); }
 
@@ -507,11 +523,15 @@ void JetLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
   CompiledPattern local;
   if (!compiled) {
     local.valid = CompilePattern(TextOf(argv[1]), &local.items);
+    if (local.valid) FindPlainNeedle(local);
     auto* kept = new CompiledPattern(local);
     sqlite3_set_auxdata(ctx, 1, kept, DeletePattern);
     compiled = &local;
   }
   if (!compiled->valid) return ResultError(ctx, "LIKE 的模式无效");
+  if (!compiled->plainNeedle.empty()) {
+    return sqlite3_result_int(ctx, TextOf(argv[0]).find(compiled->plainNeedle) != std::string_view::npos ? 1 : 0);
+  }
   sqlite3_result_int(ctx, MatchItems(compiled->items, CodePoints(TextOf(argv[0]))) ? 1 : 0);
 }
 

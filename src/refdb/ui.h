@@ -14,6 +14,8 @@ class Ui : public ErrorBox {
   virtual void ShowNotice(const QString& text) = 0;
   // An information box with its own caption.
   virtual void ShowInformation(const QString& caption, const QString& text) = 0;
+  // The plain message box: the application title as caption, OK, no icon.
+  virtual void ShowMessage(const QString& text) { ShowInformation(QString::fromUtf16(kAppTitle), text); }
   virtual void SetClipboardText(const QString& text) = 0;
   // Blocks the calling (GUI) thread, as the stop of a naming run does.
   virtual void Pause(int milliseconds) = 0;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -17,7 +18,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTest>
@@ -75,10 +76,10 @@ TEST_F(MainWindowTest, StartsWithTheFormsDefaults) {
   EXPECT_EQ(child<QLineEdit>("ZuidiFee")->text(), QStringLiteral("70"));
   EXPECT_EQ(child<QPushButton>("RzBitBtn7")->text(), QStringLiteral("停止取名"));
   EXPECT_EQ(child<QStackedWidget>("LeftPane")->currentWidget()->objectName(), QStringLiteral("MemoSuccess"));
-  auto* grid = child<QTableWidget>("RzStringGrid1");
-  ASSERT_EQ(grid->columnCount(), 9);
-  EXPECT_EQ(grid->horizontalHeaderItem(8)->text(), QStringLiteral("分数"));  // set by FormShow
-  EXPECT_EQ(grid->rowCount(), 500);
+  auto* grid = child<QTableView>("RzStringGrid1");
+  ASSERT_EQ(grid->model()->columnCount(), 9);
+  EXPECT_EQ(grid->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("分数"));  // set by FormShow
+  EXPECT_EQ(grid->model()->rowCount(), 500);
   EXPECT_EQ(grid->columnWidth(3), 155);
 }
 
@@ -137,12 +138,16 @@ TEST_F(MainWindowTest, ClickAreasReachTheirHandlers) {
   QTest::mouseClick(child<QWidget>("Image14"), Qt::LeftButton);  // toolbar 服务
   QTest::mouseClick(child<QWidget>("Image5"), Qt::LeftButton);   // close
   QTest::mouseClick(child<QWidget>("Image16"), Qt::LeftButton);  // toolbar 关闭
-  QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);   // 八字: no window yet
   QTest::mouseClick(child<QWidget>("Image13"), Qt::LeftButton);  // 日历
   QTest::mouseClick(child<QWidget>("Image11"), Qt::LeftButton);  // 吉日
+  QTest::mouseClick(child<QWidget>("Image8"), Qt::LeftButton);   // 五格
+  QTest::mouseClick(child<QWidget>("Image9"), Qt::LeftButton);   // 三才
+  QTest::mouseClick(child<QWidget>("Image2"), Qt::LeftButton);   // 八字, without a surname
   EXPECT_EQ(ui.calls, (QStringList{QStringLiteral("minimize"), QStringLiteral("service"),
                                    QStringLiteral("close"), QStringLiteral("close"),
-                                   QStringLiteral("calendar"), QStringLiteral("jiri")}));
+                                   QStringLiteral("calendar"), QStringLiteral("jiri"),
+                                   QStringLiteral("note:XM016"), QStringLiteral("note:XM017")}));
+  EXPECT_EQ(ui.notices, QStringList{QStringLiteral("姓不能为空!")});
   EXPECT_EQ(child<QWidget>("Image5")->toolTip(), QStringLiteral("关闭"));
   EXPECT_EQ(child<QWidget>("Image14")->cursor().shape(), Qt::PointingHandCursor);
 }
@@ -162,6 +167,23 @@ TEST_F(MainWindowTest, AClassicRunFillsBothPanes) {
   if (high->count() > 0) {
     EXPECT_EQ(high->item(high->count() - 1)->text(), form->ListBox1.last());
   }
+}
+
+TEST_F(MainWindowTest, AMeimingRunFillsTheGridAndTheStatusStripShowsTheSource) {
+  typeAndLeave("Xing", QStringLiteral("张"));
+  QTest::mouseClick(child<QRadioButton>("RzRadioButton8"), Qt::LeftButton);  // 美名模式
+  QTest::mouseClick(child<QPushButton>("RzBitBtn6"), Qt::LeftButton);
+  auto* grid = child<QTableView>("RzStringGrid1");
+  EXPECT_EQ(grid->model()->data(grid->model()->index(0, 1)).toString(), form->gridRows[0][1]);
+  const QModelIndex second = grid->model()->index(1, 1);
+  grid->scrollTo(second);
+  const QPoint at = grid->visualRect(second).center();
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_TRUE(child<QLabel>("StatusStrip")->text().startsWith(QStringLiteral("「") + form->gridRows[1][1].mid(1)));
+  QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+  ASSERT_EQ(ui.analyses.size(), 1);
+  EXPECT_EQ(QStringLiteral("张") + ui.analyses[0].given, form->gridRows[1][1]);
+  EXPECT_TRUE(child<QPushButton>("RzBitBtn7")->isEnabled());  // 继续显示
 }
 
 }  // namespace

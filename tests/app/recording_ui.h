@@ -20,6 +20,10 @@ struct RecordingUi : MainWindowUi {
   void OpenJiriWindow() override { calls << QStringLiteral("jiri"); }
   QList<NameAnalysisRequest> analyses;
   void ShowNameAnalysis(const NameAnalysisRequest& r) override { analyses << r; }
+  void OpenWuxingWindow(Query&) override { calls << QStringLiteral("wuxing"); }
+  void ShowNote(const QString& code) override { calls << QStringLiteral("note:") + code; }
+  void ShowNoteText(const QString& text, const QString& caption) override { notes << caption + QStringLiteral("|") + text; }
+  QStringList notes;  // note windows opened with a text
   void Minimize() override { calls << QStringLiteral("minimize"); }
   void CloseWindow() override { calls << QStringLiteral("close"); }
   void ExitProcess() override { calls << QStringLiteral("exit"); }

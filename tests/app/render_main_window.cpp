@@ -1,7 +1,9 @@
 // render_main_window: draws the main window to PNG files, to look at its layout without a
 // display. One picture per naming mode with the surname 张 (main_classic.png,
-// main_list.png, ...), one after a classic run (main_classic_run.png) and one of the
-// window 人工起名服务 (service.png).
+// main_list.png, ...), one after a classic run (main_classic_run.png), one after a run of
+// list, idiom and 美名 mode each (main_list_run.png, ...; in 美名 mode with the third row
+// selected, so that the status strip shows its source) and one of the window 人工起名服务
+// (service.png).
 //
 // Usage: render_main_window [output folder]
 // The program runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, and
@@ -19,6 +21,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTableView>
 
 #include <array>
 #include <cstdio>
@@ -38,6 +41,7 @@ class ConsoleUi final : public velmora::render::ConsoleDialogs<velmora::MainWind
   void OpenServiceWindow() override { Print("window", QStringLiteral("人工起名服务"), QString()); }
   void OpenCalendarWindow() override { Print("window", QStringLiteral("万年历"), QString()); }
   void OpenJiriWindow() override { Print("window", QStringLiteral("吉日"), QString()); }
+  void OpenWuxingWindow(velmora::Query&) override { Print("window", QStringLiteral("五行查询"), QString()); }
   void ShowNameAnalysis(const velmora::NameAnalysisRequest& r) override { Print("window", QStringLiteral("姓名分析"), r.surname + r.given); }
   void Minimize() override { Print("minimise", QString(), QString()); }
   void CloseWindow() override { Print("close", QString(), QString()); }
@@ -94,6 +98,22 @@ int main(int argc, char* argv[]) {
   form.controls.CBCode.Select(1);
   emit form.changed();
   ok &= Save(window, out + QStringLiteral("/main_classic_run.png"));
+
+  // A run of each grid mode, through the form and the view as the program runs it.
+  static constexpr std::array<std::pair<NamingMode, const char*>, 3> kGridModes{{
+      {NamingMode::List, "list"}, {NamingMode::Idiom, "idiom"}, {NamingMode::Meiming, "meiming"}}};
+  auto* grid = window.findChild<QTableView*>(QStringLiteral("RzStringGrid1"));
+  form.controls.CBCode.Select(0);  // 电脑全自动
+  for (const auto& [mode, name] : kGridModes) {
+    form.ModeClick(mode);
+    timer.restart();
+    form.RzBitBtn6Click();
+    QCoreApplication::processEvents();
+    std::printf("%s run: %lld ms, %d rows found, %lld high-score names\n", name, static_cast<long long>(timer.elapsed()),
+                form.listRun.paging.TotalFound, static_cast<long long>(form.ListBox1.size()));
+    if (mode == NamingMode::Meiming && grid) grid->selectRow(2);
+    ok &= Save(window, out + QStringLiteral("/main_%1_run.png").arg(QLatin1String(name)));
+  }
 
   velmora::ServiceDialog service(&window);
   service.adjustSize();

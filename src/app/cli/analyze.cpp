@@ -37,14 +37,9 @@ const char* const kUsage =
 
 int RunAnalyze(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error = args.Parse(arguments, BirthOptionNames() << QStringLiteral("--out"));
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
   BirthOptions birth;
-  if (const QString e = ReadBirthOptions(args, birth); !e.isEmpty()) return BadArguments(e, kUsage);
+  if (const std::optional<int> done = ReadBirthCommand(arguments, {QStringLiteral("--out")}, kUsage, args, birth))
+    return *done;
   if (args.positional.size() != 2) return BadArguments(QStringLiteral("需要姓和名两个参数"), kUsage);
   for (const QString& part : args.positional) {
     if (text::Trim(part).isEmpty()) return BadArguments(QStringLiteral("姓和名都不能为空"), kUsage);

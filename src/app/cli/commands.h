@@ -9,5 +9,9 @@ namespace velmora::cli {
 int RunAnalyze(const QStringList& arguments);  // analyze.cpp
 int RunCalendar(const QStringList& arguments);  // calendar.cpp
 int RunJiri(const QStringList& arguments);  // jiri.cpp
+// names --mode poetry|zuhe (names_poetry.cpp): the names command hands its arguments on.
+int RunNamesPoetry(const QStringList& arguments);
+int RunBazi(const QStringList& arguments);     // bazi.cpp
+int RunNames(const QStringList& arguments);    // names.cpp
 
 }  // namespace velmora::cli

@@ -89,4 +89,16 @@ QString ReadBirthOptions(const ParsedArgs& args, BirthOptions& birth) {
   return QString();
 }
 
+std::optional<int> ReadBirthCommand(const QStringList& arguments, const QStringList& extraOptions, const char* usage,
+                                    ParsedArgs& args, BirthOptions& birth) {
+  const QString error = args.Parse(arguments, BirthOptionNames() + extraOptions);
+  if (args.help) {
+    std::fputs(usage, stdout);
+    return kExitOk;
+  }
+  if (!error.isEmpty()) return BadArguments(error, usage);
+  if (const QString e = ReadBirthOptions(args, birth); !e.isEmpty()) return BadArguments(e, usage);
+  return std::nullopt;
+}
+
 }  // namespace velmora::cli

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace velmora::cli {
 
@@ -53,6 +54,13 @@ QStringList BirthOptionNames();
 // Fills birth from --sex, --calendar, --date, --hour, --minute and --data; an error text
 // for a value of the wrong form, empty when all is well.
 QString ReadBirthOptions(const ParsedArgs& args, BirthOptions& birth);
+
+// The start every birth command shares: parses arguments with the birth options and
+// extraOptions, prints usage for --help, refuses what cannot be read. Returns the exit
+// code when the command is done already (0 after --help, 2 for bad arguments), nothing
+// when it goes on with args and birth filled.
+std::optional<int> ReadBirthCommand(const QStringList& arguments, const QStringList& extraOptions, const char* usage,
+                                    ParsedArgs& args, BirthOptions& birth);
 
 // The databases' folder from --data (the program's folder when absent), with its separator.
 QString DataFolder(const ParsedArgs& args);

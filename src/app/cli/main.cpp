@@ -23,6 +23,8 @@ constexpr Command kCommands[] = {
     {"analyze", velmora::cli::RunAnalyze, "姓名分析报告"},
     {"calendar", velmora::cli::RunCalendar, "万年历的一个月"},
     {"jiri", velmora::cli::RunJiri, "吉日列表(建除, 黄道)"},
+    {"bazi", velmora::cli::RunBazi, "八字分析报告"},
+    {"names", velmora::cli::RunNames, "取名模式找到的名字"},
 };
 
 std::string Usage() {

@@ -179,6 +179,8 @@ QIcon WindowIcon() {
   return icon;
 }
 
+QColor Paper() { return kPaper; }
+
 void Paint(QPainter& p) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -189,10 +191,6 @@ void Paint(QPainter& p) {
   PaintInputBand(p);
   PaintPane(p, kLeftPane, QStringLiteral("所有名字列表"));
   PaintPane(p, kRightPane, QStringLiteral("高分名字列表"));
-  p.setPen(kMutedInk);
-  p.setFont(UiFont(12));
-  p.drawText(QRectF(9, 654, kWidth - 18, 20), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("评分依据五格、三才与生辰八字，仅供参考；名字最终请与家人商量决定。"));
   // The window has no frame of its own: a one-pixel border closes the picture.
   p.setPen(kCrimsonDark);
   p.setBrush(Qt::NoBrush);

@@ -24,6 +24,7 @@ inline constexpr QRect kMinimize{954, 7, 22, 22};
 inline constexpr QRect kClose{977, 7, 22, 22};
 inline constexpr QRect kLeftPane{9, 195, 788, 452};
 inline constexpr QRect kRightPane{812, 195, 178, 452};
+inline constexpr QRect kStatusStrip{9, 654, 982, 20};  // the line under the panes
 
 // What a toolbar click area does; the view maps each to a form handler.
 enum class Tool { Bazi, Ceming, Wuxing, Wuge, Sancai, Xiaoming, Jiri, Jiemeng, Rili, Fuwu, Guanbi };
@@ -52,6 +53,9 @@ inline QRect ToolbarArea(const ToolbarItem& item) {
 // The colour of the hover tint over toolbar items and over the title-strip glyphs.
 QColor ToolbarHover();
 QColor TitleHover();
+
+// The colour of the background under the panes.
+QColor Paper();
 
 // Draws the whole 1000 x 682 background.
 void Paint(QPainter& p);

@@ -10,6 +10,8 @@
 #include "app/view/backdrop.h"
 #include "app/view/hot_area.h"
 #include "app/view/memo_pane.h"
+#include "app/view/poetry_view.h"
+#include "app/view/results_grid.h"
 #include "text/gbk.h"
 
 #include <QAbstractItemView>
@@ -20,7 +22,6 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,7 +33,6 @@
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -47,9 +47,7 @@ namespace {
 constexpr int kRow1 = 120;       // first input row
 constexpr int kRow2 = 145;       // second input row
 constexpr int kInputHeight = 22;
-constexpr int kGridRowHeight = 18;
 constexpr int kListRowHeight = 15;
-constexpr std::array<int, 9> kGridColumnWidths{36, 87, 94, 155, 75, 89, 100, 66, 56};
 
 QFont FontOf(int pixels, bool bold = false) {
   QFont f;
@@ -149,6 +147,7 @@ MainWindow::MainWindow(FrmQiming& form, QWidget* parent)
   setupInputs();
   setupLeftPane();
   setupRightPane();
+  status_ = new StatusStrip(form_, this);
   setupBindings();
   render();
 }
@@ -186,10 +185,12 @@ void MainWindow::setupToolbar() {
       case backdrop::Tool::Sancai: handler = [this] { form_.Image9Click(); }; break;
       case backdrop::Tool::Fuwu: handler = [this] { form_.Image14Click(); }; break;
       case backdrop::Tool::Ceming: handler = [this] { form_.Image6Click(); }; break;
+      case backdrop::Tool::Wuxing: handler = [this] { form_.Image7Click(); }; break;
       case backdrop::Tool::Guanbi: handler = [this] { form_.Image5Click(); }; break;
       case backdrop::Tool::Jiri: handler = [this] { form_.Image11Click(); }; break;
       case backdrop::Tool::Rili: handler = [this] { form_.Image13Click(); }; break;
-      default: break;  // 八字, 五行, 小名 and 解梦 open windows the program does not have yet
+      case backdrop::Tool::Bazi: handler = [this] { form_.Image2Click(); }; break;
+      default: break;  // 小名 and 解梦 open windows the program does not have yet
     }
     if (handler) connect(area, &HotArea::clicked, this, [this, handler] { act(handler); });
   }
@@ -309,34 +310,10 @@ void MainWindow::setupLeftPane() {
   memo_->setFrameShape(QFrame::NoFrame);
   leftPane_->addWidget(memo_);
 
-  grid_ = new QTableWidget(0, static_cast<int>(kGridColumnWidths.size()), leftPane_);
-  grid_->setObjectName(QStringLiteral("RzStringGrid1"));
-  grid_->setFrameShape(QFrame::NoFrame);
-  grid_->verticalHeader()->hide();
-  grid_->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
-  grid_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid_->horizontalHeader()->setFixedHeight(kGridRowHeight + 2);
-  grid_->horizontalHeader()->setHighlightSections(false);
-  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  for (int i = 0; i < static_cast<int>(kGridColumnWidths.size()); ++i)
-    grid_->setColumnWidth(i, kGridColumnWidths[static_cast<size_t>(i)]);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid_->setWordWrap(false);
+  grid_ = new ResultsGrid(form_, leftPane_);
   leftPane_->addWidget(grid_);
 
-  // The poetry library will live here; until then the panel holds its caption only.
-  poetryPanel_ = new QWidget(leftPane_);
-  poetryPanel_->setObjectName(QStringLiteral("RzPanel30"));
-  poetryPanel_->setAutoFillBackground(true);
-  poetryPanel_->setBackgroundRole(QPalette::Base);
-  auto* poetryLayout = new QVBoxLayout(poetryPanel_);
-  auto* poetryCaption = new QLabel(QStringLiteral("诗词列表"), poetryPanel_);
-  poetryCaption->setFont(FontOf(12, true));
-  poetryLayout->addWidget(poetryCaption);
-  poetryLayout->addStretch();
+  poetryPanel_ = new PoetryPanelView(form_, leftPane_);
   leftPane_->addWidget(poetryPanel_);
 }
 
@@ -376,7 +353,7 @@ void MainWindow::setupRightPane() {
   connect(clear, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn30Click(); }); });
   connect(copyChosen, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn29Click(); }); });
   // The selection and the double clicks of both lists reach the form.
-  connect(highList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox1Index = row; }); });
+  connect(highList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox1Index = row; form_.ListBox1Click(); }); });
   connect(chosenList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox2Index = row; }); });
   connect(highList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox1DblClick(); }); });
   connect(chosenList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox2DblClick(); }); });
@@ -520,16 +497,6 @@ void MainWindow::renderCombo(ComboBinding& b) {
   SetShown(b.box, s.visible);
 }
 
-void MainWindow::renderGrid() {
-  if (shownHeader_ != form_.gridHeader) {
-    grid_->setHorizontalHeaderLabels(form_.gridHeader);
-    shownHeader_ = form_.gridHeader;
-  }
-  // The design's grid counts its header as row 0.
-  const int rows = std::max(0, form_.gridRowCount - 1);
-  if (grid_->rowCount() != rows) grid_->setRowCount(rows);
-}
-
 void MainWindow::syncNames(bool verifyShown) {
   SyncLines(
       shownMemo_, form_.MemoSuccess, verifyShown,
@@ -564,7 +531,7 @@ void MainWindow::render() {
   stopButton_->setEnabled(form_.RzBitBtn7Enabled);
 
   leftPane_->setCurrentIndex(static_cast<int>(form_.leftPane));
-  renderGrid();
+  status_->Refresh();
   rightPane_->setTabText(0, form_.TabSheet11Caption);
   rightPane_->setCurrentIndex(form_.rightPageIndex);
 

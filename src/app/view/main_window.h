@@ -25,11 +25,12 @@ class QListWidget;
 class QPushButton;
 class QStackedWidget;
 class QTabWidget;
-class QTableWidget;
 
 namespace velmora {
 
 class MemoPane;
+class ResultsGrid;
+class StatusStrip;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -82,7 +83,6 @@ class MainWindow : public QWidget {
 
   void render();
   void renderCombo(ComboBinding& binding);
-  void renderGrid();
   void syncNames(bool verifyShown);
 
   void beginMove(QPoint globalPos);
@@ -107,17 +107,17 @@ class MainWindow : public QWidget {
 
   QStackedWidget* leftPane_ = nullptr;
   MemoPane* memo_ = nullptr;        // MemoSuccess
-  QTableWidget* grid_ = nullptr;    // RzStringGrid1
+  ResultsGrid* grid_ = nullptr;     // RzStringGrid1
   QWidget* poetryPanel_ = nullptr;  // RzPanel30
   QTabWidget* rightPane_ = nullptr; // RzPageControl2
   QListWidget* highList_ = nullptr;    // ListBox1
   QListWidget* chosenList_ = nullptr;  // ListBox2
+  StatusStrip* status_ = nullptr;      // the line under the panes
 
   // What the panes show, to append only what is new.
   QStringList shownMemo_;
   QStringList shownHigh_;
   QStringList shownChosen_;
-  QStringList shownHeader_;
 };
 
 }  // namespace velmora

@@ -14,12 +14,16 @@ namespace {
 // width of a Chinese character.
 class ByteCellHighlighter : public QSyntaxHighlighter {
  public:
-  ByteCellHighlighter(QTextDocument* document, const QFont& font) : QSyntaxHighlighter(document) {
+  ByteCellHighlighter(QTextDocument* document, const QFont& font) : QSyntaxHighlighter(document) { SetFont(font); }
+
+  // The cell width follows the font; the document is formatted again.
+  void SetFont(const QFont& font) {
     const QFontMetricsF m(font);
     const qreal cell = m.horizontalAdvance(QChar(0x5F20)) / 2;  // half of 张
     const qreal blank = m.horizontalAdvance(QLatin1Char(' '));
     narrow_.setFontLetterSpacingType(QFont::AbsoluteSpacing);
     narrow_.setFontLetterSpacing(cell - blank);
+    rehighlight();
   }
 
  protected:
@@ -43,18 +47,31 @@ class ByteCellHighlighter : public QSyntaxHighlighter {
 
 }  // namespace
 
-MemoPane::MemoPane(QWidget* parent) : QPlainTextEdit(parent) {
+QFont MemoPane::PaneFont(int pixelSize) {
   QFont mono;
   mono.setFamilies({QStringLiteral("WenQuanYi Micro Hei Mono"), QStringLiteral("WenQuanYi Micro Hei")});
-  mono.setPixelSize(12);
+  mono.setPixelSize(pixelSize);
   mono.setStyleHint(QFont::TypeWriter);
+  return mono;
+}
+
+MemoPane::MemoPane(QWidget* parent) : QPlainTextEdit(parent) {
+  const QFont mono = PaneFont(12);
   setFont(mono);
   setReadOnly(true);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setUndoRedoEnabled(false);
-  new ByteCellHighlighter(document(), mono);
+  highlighter_ = new ByteCellHighlighter(document(), mono);
+}
+
+void MemoPane::SetPixelSize(int pixels) {
+  QFont f = font();
+  if (f.pixelSize() == pixels) return;
+  f.setPixelSize(pixels);
+  setFont(f);
+  static_cast<ByteCellHighlighter*>(highlighter_)->SetFont(f);
 }
 
 void MemoPane::AppendLines(const QStringList& lines) {

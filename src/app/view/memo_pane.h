@@ -7,8 +7,11 @@
 // Chinese character through letter spacing. The text itself is never changed.
 #pragma once
 
+#include <QFont>
 #include <QPlainTextEdit>
 #include <QStringList>
+
+class QSyntaxHighlighter;
 
 namespace velmora {
 
@@ -18,13 +21,19 @@ class MemoPane : public QPlainTextEdit {
  public:
   explicit MemoPane(QWidget* parent = nullptr);
 
+  // The pane's monospaced CJK font at a size in pixels.
+  static QFont PaneFont(int pixelSize);
+
   // Appends lines at the end, as one edit (cheap for a batch of thousands).
   void AppendLines(const QStringList& lines);
   // Replaces the whole content.
   void SetLines(const QStringList& lines);
+  // The font's size in pixels; the single-byte cells follow it.
+  void SetPixelSize(int pixels);
 
  private:
   qsizetype lines_ = 0;  // lines shown; an empty document may hold one empty line
+  QSyntaxHighlighter* highlighter_ = nullptr;
 };
 
 }  // namespace velmora

@@ -34,10 +34,14 @@ class QtDialogs : public UiInterface {
   void ShowInformation(const QString& caption, const QString& text) override {
     qt_dialogs::ShowBox(window_, kInformation, caption, text);
   }
+  void ShowMessage(const QString& text) override {
+    qt_dialogs::ShowBox(window_, kNoIcon, QString::fromUtf16(kAppTitle), text);
+  }
   void SetClipboardText(const QString& text) override { qt_dialogs::SetClipboardText(text); }
   void Pause(int milliseconds) override { qt_dialogs::Pause(window_, milliseconds); }
 
  protected:
+  static constexpr int kNoIcon = 0;       // QMessageBox::NoIcon
   static constexpr int kInformation = 1;  // QMessageBox::Information
   static constexpr int kCritical = 3;     // QMessageBox::Critical
   QPointer<QWidget> window_;

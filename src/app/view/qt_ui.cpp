@@ -6,8 +6,10 @@
 #include "app/view/jiri_window.h"
 #include "app/view/qt_analysis_ui.h"
 #include "app/view/service_dialog.h"
+#include "tools/view/wuxing_window.h"
 #include "naming/analysis.h"
 #include "refdb/connection_text.h"
+#include "tools/view/note_window.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -29,6 +31,12 @@ void QtMainWindowUi::ShowNameAnalysis(const NameAnalysisRequest& request) {
   window.exec();
 }
 
+void QtMainWindowUi::ShowNote(const QString& code) { NoteWindow::ShowNote(code, ProgramFolder(), window_); }
+
+void QtMainWindowUi::ShowNoteText(const QString& text, const QString& caption) {
+  NoteWindow::ShowNoteText(text, caption, window_);
+}
+
 void QtMainWindowUi::OpenServiceWindow() {
   // A fresh window each time; the modal loop ends before another can be opened.
   ServiceDialog dialog(window_);
@@ -47,6 +55,15 @@ void QtMainWindowUi::OpenJiriWindow() {
   QtDialogs<Ui> ui;
   calendar::TFrmJiri form(ui, ProgramFolder());
   JiriWindow window(form, window_);
+  ui.SetWindow(&window);
+  window.exec();
+}
+
+void QtMainWindowUi::OpenWuxingWindow(Query& adoTem) {
+  // A new window each time, modal; it ends when its loop returns.
+  QtWuxingUi ui;
+  tools::TFrmWuxing form(ui, adoTem);
+  WuxingWindow window(form, window_);
   ui.SetWindow(&window);
   window.exec();
 }

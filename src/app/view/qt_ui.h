@@ -17,6 +17,9 @@ class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
   void OpenCalendarWindow() override;
   void OpenJiriWindow() override;
   void ShowNameAnalysis(const NameAnalysisRequest& request) override;
+  void OpenWuxingWindow(Query& adoTem) override;
+  void ShowNote(const QString& code) override;
+  void ShowNoteText(const QString& text, const QString& caption) override;
   void Minimize() override;
   void CloseWindow() override;
   void ExitProcess() override;

@@ -12,6 +12,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/memo_pane.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.h
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/results_grid.h
+  ${CMAKE_CURRENT_LIST_DIR}/results_grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gbk_validator.h
@@ -19,6 +21,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_ui.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_ui.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.h
   ${CMAKE_CURRENT_LIST_DIR}/analysis_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.h
@@ -26,4 +30,6 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/date_window.h
   ${CMAKE_CURRENT_LIST_DIR}/date_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/jiri_window.h
-  ${CMAKE_CURRENT_LIST_DIR}/jiri_window.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/jiri_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.cpp)

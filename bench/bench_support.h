@@ -1,0 +1,40 @@
+// What the benchmarks that drive the main window share: a MainWindowUi that answers every
+// dialog silently, and a main() that runs them on the offscreen platform.
+#pragma once
+
+#include "app/frm_qiming.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace velmora {
+
+struct SilentUi : MainWindowUi {
+  void ShowError(const QString&, const QString&) override {}
+  void ShowNotice(const QString&) override {}
+  void ShowInformation(const QString&, const QString&) override {}
+  void SetClipboardText(const QString&) override {}
+  void Pause(int) override {}
+  void OpenServiceWindow() override {}
+  void OpenCalendarWindow() override {}
+  void OpenJiriWindow() override {}
+  void OpenWuxingWindow(Query&) override {}
+  void ShowNameAnalysis(const NameAnalysisRequest&) override {}
+  void Minimize() override {}
+  void CloseWindow() override {}
+  void ExitProcess() override {}
+};
+
+// Runs the benchmarks of the program in a QApplication, offscreen unless QT_QPA_PLATFORM
+// says otherwise.
+inline int RunOffscreenBenchmarks(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
+
+}  // namespace velmora

@@ -1,0 +1,184 @@
+// velmora-cli names: what a naming mode finds, on the command line.
+//
+//   velmora-cli names SURNAME [--sex 男|女] [--form 单字名|双字名]
+//                     [--mode classic|list|idiom|meiming] [--plan ITEM]
+//                     [--fixed 字 --at 2|3] [--min N] [--data DIR]
+//   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [...]   (names_poetry.cpp)
+//
+// Sets the main window's inputs as given, loads the stroke plans as leaving the surname
+// box does, and runs the mode's own statements. Every name the mode finds is printed,
+// without paging, one per line: the high-score list item as the window writes it
+// (张思远(80分) in classic mode, 张思远(76) in list, idiom and 美名 mode), and in 美名
+// mode a tab and the source line the status strip shows. Classic names come in the
+// window's order; list and idiom names in the statement's order, 美名 names most
+// attested first.
+//
+// A mode is one row of kModes: its name and the function that runs it.
+#include "app/cli/commands.h"
+#include "app/cli/common.h"
+#include "generation/classic.h"
+#include "generation/list_run.h"
+#include "generation/stroke_plans.h"
+#include "refdb/connection.h"
+#include "refdb/connection_text.h"
+#include "refdb/errors.h"
+#include "text/gbk.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace velmora::cli {
+
+namespace {
+
+const char* const kUsage =
+    "用法: velmora-cli names 姓 [选项]\n"
+    "  输出取名模式找到的全部名字(不分页), 每行一个, UTF-8.\n"
+    "选项:\n"
+    "  --sex 男|女                 性别(默认 男)\n"
+    "  --form 单字名|双字名        名字形式(默认 双字名)\n"
+    "  --mode classic|list|idiom|meiming|poetry|zuhe\n"
+    "                              经典、列表、成语、美名、诗词、组合模式(默认 classic)\n"
+    "  --text 文件                 诗词模式与组合模式: 已选诗词或输入的文字(UTF-8)\n"
+    "  --plan 方案                 笔画方案, 如 11|10-6(80分) 或 11|10-6(默认 电脑全自动)\n"
+    "  --fixed 字 --at 2|3         固定第二字或第三字(默认 第二字)\n"
+    "  --min 分                    只取该分数以上的方案(默认 不限)\n"
+    "  --data 目录                 参考数据库所在目录(默认 程序所在目录)\n"
+    "  --help                      显示本说明\n"
+    "美名、诗词与组合模式的每行在名字后有一个制表符和名字的出处.\n"
+    "诗词与组合模式的选项见 velmora-cli names --mode poetry --help.\n";
+
+// What a mode's run needs: the window's inputs, set from the options, and its two queries.
+struct NamesContext {
+  NamingControls& controls;
+  Query& adoTem;
+  Query& adoFenxi;
+};
+
+int RunClassic(NamesContext& ctx) {
+  const std::atomic<bool> running{true};
+  MakeClassicNames(ClassicInputs::From(ctx.controls), ctx.adoFenxi, running,
+                   [](const QString& name) { PrintLine(name); });
+  return kExitOk;
+}
+
+int RunListKind(NamesContext& ctx, ListKind kind) {
+  ListRun run;
+  int total = 0;
+  try {
+    total = run.Open(kind, ListInputs::From(ctx.controls), ctx.adoTem, ctx.adoFenxi, 0);
+  } catch (const SilentStop&) {
+    return Refused(QStringLiteral("姓必须是一个或两个汉字"));
+  }
+  if (total == 0) {
+    std::fprintf(stderr, "%s\n", "没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。");
+    return kExitOk;
+  }
+  for (int r = 1; r <= total; ++r) {
+    ctx.adoFenxi.MoveTo(r);
+    const QString source = run.Source(ctx.adoFenxi);
+    PrintLine(source.isEmpty() ? run.Item(ctx.adoFenxi) : run.Item(ctx.adoFenxi) + QLatin1Char('\t') + source);
+  }
+  return kExitOk;
+}
+
+struct NamesMode {
+  const char* name;
+  int (*run)(NamesContext&);
+};
+
+constexpr NamesMode kModes[] = {
+    {"classic", RunClassic},
+    {"list", [](NamesContext& ctx) { return RunListKind(ctx, ListKind::List); }},
+    {"idiom", [](NamesContext& ctx) { return RunListKind(ctx, ListKind::Idiom); }},
+    {"meiming", [](NamesContext& ctx) { return RunListKind(ctx, ListKind::Meiming); }},
+};
+
+const QStringList& OptionNames() {
+  static const QStringList names = {
+      QStringLiteral("--sex"),   QStringLiteral("--form"), QStringLiteral("--mode"), QStringLiteral("--plan"),
+      QStringLiteral("--fixed"), QStringLiteral("--at"),   QStringLiteral("--min"),  QStringLiteral("--data")};
+  return names;
+}
+
+// Sets the window's inputs from the options; an error text for a value of the wrong form.
+QString SetControls(const ParsedArgs& args, NamingControls& c) {
+  c.Xing.text = text::Trim(args.positional.value(0));
+  const QString sex = args.Value(QStringLiteral("--sex"), QStringLiteral("男"));
+  if (!c.CBsex.items.contains(sex)) return QStringLiteral("--sex 只能是 男 或 女");
+  c.CBsex.Select(static_cast<int>(c.CBsex.items.indexOf(sex)));
+  const QString form = args.Value(QStringLiteral("--form"), QStringLiteral("双字名"));
+  if (!c.CBXingshi.items.contains(form)) return QStringLiteral("--form 只能是 单字名 或 双字名");
+  c.CBXingshi.Select(static_cast<int>(c.CBXingshi.items.indexOf(form)));
+  const QString fixed = text::Trim(args.Value(QStringLiteral("--fixed")));
+  if (text::GbkLength(fixed) > 2) return QStringLiteral("--fixed 只能是一个汉字");
+  if (!fixed.isEmpty() && form == QStringLiteral("单字名")) return QStringLiteral("单字名不能固定文字");
+  c.Gudingzi.text = fixed;
+  const QString at = args.Value(QStringLiteral("--at"), QStringLiteral("2"));
+  if (at != QStringLiteral("2") && at != QStringLiteral("3")) return QStringLiteral("--at 只能是 2 或 3");
+  c.CBdijizi.Select(at == QStringLiteral("2") ? 0 : 1);
+  c.CBFeeXX.checked = args.Has(QStringLiteral("--min"));
+  c.ZuidiFee.text = args.Value(QStringLiteral("--min"));
+  if (c.CBFeeXX.checked && !IsInteger(text::Trim(c.ZuidiFee.text))) return QStringLiteral("--min 必须是整数");
+  return QString();
+}
+
+// Selects the plan item: its text as the list holds it, or without its score tag.
+bool SelectPlan(ComboState& plans, const QString& wanted) {
+  for (int i = 0; i < plans.items.size(); ++i) {
+    const QString& item = plans.items[i];
+    if (item == wanted || item.section(QLatin1Char('('), 0, 0) == wanted) {
+      plans.Select(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+int RunNames(const QStringList& arguments) {
+  // 诗词 and 组合 mode draw on a collected text, not on the stroke plans: their own file.
+  const qsizetype modeAt = arguments.indexOf(QStringLiteral("--mode"));
+  if (modeAt >= 0 && modeAt + 1 < arguments.size() &&
+      (arguments[modeAt + 1] == QStringLiteral("poetry") || arguments[modeAt + 1] == QStringLiteral("zuhe")))
+    return RunNamesPoetry(arguments);
+  ParsedArgs args;
+  const QString error = args.Parse(arguments, OptionNames());
+  if (args.help) {
+    std::fputs(kUsage, stdout);
+    return kExitOk;
+  }
+  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  if (args.positional.size() != 1) return BadArguments(QStringLiteral("需要一个参数: 姓"), kUsage);
+  const QString surname = text::Trim(args.positional[0]);
+  if (surname.isEmpty()) return BadArguments(QStringLiteral("姓不能为空!"), kUsage);
+  if (text::GbkLength(surname) != 2 && text::GbkLength(surname) != 4)
+    return BadArguments(QStringLiteral("“%1”不是一个或两个汉字").arg(surname), kUsage);
+  const QString modeName = args.Value(QStringLiteral("--mode"), QStringLiteral("classic"));
+  const NamesMode* mode = nullptr;
+  for (const NamesMode& m : kModes) {
+    if (modeName == QLatin1String(m.name)) mode = &m;
+  }
+  if (!mode) return BadArguments(QStringLiteral("未知的模式 %1").arg(modeName), kUsage);
+  NamingControls controls = NamingControls::Defaults();
+  if (const QString e = SetControls(args, controls); !e.isEmpty()) return BadArguments(e, kUsage);
+
+  try {
+    Connection connection(DbConnectionText(DbFile::PelvanoMain, DataFolder(args)));
+    connection.Open();
+    Query adoTem(connection);
+    Query adoFenxi(connection);
+    int planKind = 0;
+    LoadStrokePlans(controls, adoTem, surname, &planKind);
+    if (args.Has(QStringLiteral("--plan")) && !SelectPlan(controls.CBCode, text::Trim(args.Value(QStringLiteral("--plan")))))
+      return Refused(QStringLiteral("笔画方案“%1”不在%2的方案中; 可选: %3")
+                         .arg(args.Value(QStringLiteral("--plan")), surname, controls.CBCode.items.join(QLatin1Char(' '))));
+    NamesContext ctx{controls, adoTem, adoFenxi};
+    return mode->run(ctx);
+  } catch (const std::exception& e) {
+    return Refused(ErrorBoxText(QString::fromUtf8(e.what())));
+  }
+}
+
+}  // namespace velmora::cli

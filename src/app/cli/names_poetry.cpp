@@ -1,0 +1,100 @@
+// velmora-cli names --mode poetry|zuhe: the names of a poetry run over a collected text.
+//
+//   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [--sex 男|女]
+//                     [--form 双字名|单字名] [--min N] [--data DIR]
+//
+// FILE (UTF-8) stands for the collected text: the chosen poems of 诗词模式 or the text typed
+// in 组合模式; both modes run the same statement over it. Each name is printed as the name
+// list shows it, 张明月(76分), best first, then a tab and the line of the text it comes from.
+// --min is the 只取 bound (60, as both modes set it).
+#include "app/cli/commands.h"
+#include "app/cli/common.h"
+#include "generation/poetry_names.h"
+#include "refdb/connection.h"
+#include "refdb/connection_text.h"
+#include "text/gbk.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <atomic>
+#include <cstdio>
+
+namespace velmora::cli {
+
+namespace {
+
+const char* const kUsage =
+    "用法: velmora-cli names 姓 --mode poetry|zuhe --text 文件 [选项]\n"
+    "  诗词模式(poetry)与组合模式(zuhe): 用文件中的文字(UTF-8, 即已选诗词或自己输入的文字)取名,\n"
+    "  按分数从高到低输出 名字(分数分), 制表符, 名字所出的那一行.\n"
+    "选项:\n"
+    "  --mode poetry|zuhe    取名模式\n"
+    "  --text 文件           已选诗词或输入的文字, UTF-8\n"
+    "  --sex 男|女           性别(默认 男)\n"
+    "  --form 双字名|单字名  名字形式(默认 双字名)\n"
+    "  --min 分              只取该分数以上的名字(默认 60)\n"
+    "  --data 目录           参考数据库所在目录(默认 程序所在目录)\n"
+    "  --help                显示本说明\n";
+
+// The text of file as UTF-8; an error text when it cannot be read or is not UTF-8.
+QString ReadUtf8(const QString& file, QString* text) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("无法读取文件“%1”").arg(file);
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  *text = decoder.decode(f.readAll());
+  if (decoder.hasError()) return QStringLiteral("文件“%1”不是 UTF-8 文本").arg(file);
+  if (text->startsWith(QChar(0xFEFF))) text->remove(0, 1);
+  return {};
+}
+
+}  // namespace
+
+int RunNamesPoetry(const QStringList& arguments) {
+  ParsedArgs args;
+  const QString error = args.Parse(arguments, {QStringLiteral("--mode"), QStringLiteral("--text"), QStringLiteral("--sex"),
+                                                QStringLiteral("--form"), QStringLiteral("--min"), QStringLiteral("--data")});
+  if (args.help) {
+    std::fputs(kUsage, stdout);
+    return kExitOk;
+  }
+  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  const QString mode = args.Value(QStringLiteral("--mode"));
+  if (mode != QStringLiteral("poetry") && mode != QStringLiteral("zuhe"))
+    return BadArguments(QStringLiteral("--mode 只能是 poetry 或 zuhe"), kUsage);
+  if (args.positional.size() != 1 || text::Trim(args.positional[0]).isEmpty())
+    return BadArguments(QStringLiteral("需要一个姓"), kUsage);
+  if (text::GbkLength(text::Trim(args.positional[0])) > 4)
+    return BadArguments(QStringLiteral("“%1”超过两个汉字").arg(args.positional[0]), kUsage);
+  if (!args.Has(QStringLiteral("--text"))) return BadArguments(QStringLiteral("需要 --text 文件"), kUsage);
+
+  PoetryInputs in;
+  in.surname = text::Trim(args.positional[0]);
+  const QString sex = args.Value(QStringLiteral("--sex"), QStringLiteral("男"));
+  if (sex != QStringLiteral("男") && sex != QStringLiteral("女")) return BadArguments(QStringLiteral("--sex 只能是 男 或 女"), kUsage);
+  in.male = sex == QStringLiteral("男");
+  const QString form = args.Value(QStringLiteral("--form"), QStringLiteral("双字名"));
+  if (form != QStringLiteral("双字名") && form != QStringLiteral("单字名"))
+    return BadArguments(QStringLiteral("--form 只能是 双字名 或 单字名"), kUsage);
+  in.twoChars = form == QStringLiteral("双字名");
+  in.zuidiFee = args.Value(QStringLiteral("--min"), QStringLiteral("60"));
+  bool isNumber = false;
+  in.zuidiFee.toInt(&isNumber);
+  if (!isNumber) return BadArguments(QStringLiteral("--min 必须是整数"), kUsage);
+  if (const QString e = ReadUtf8(args.Value(QStringLiteral("--text")), &in.text); !e.isEmpty()) return Refused(e);
+  if (text::Trim(in.text).isEmpty()) return Refused(QStringLiteral("没有选择诗词，请查看已选诗词!"));
+
+  // The main window's connection and its two queries, as the window runs it.
+  Connection main(DbConnectionText(DbFile::PelvanoMain, DataFolder(args)));
+  Query adoTem(main), adoFenxi(main);
+  const std::atomic<bool> running{true};
+  const PoetryOutcome outcome = MakePoetryNames(in, adoTem, adoFenxi, running, [] {}, [](const PoetryName& name) {
+    PrintLine(name.item + QLatin1Char('\t') + name.source);
+  });
+  if (outcome == PoetryOutcome::Failed) return Refused(QStringLiteral("取名失败(参考数据库不可用或数据有误)"));
+  if (outcome == PoetryOutcome::NoneFound)
+    std::fprintf(stderr, "%s\n", "提示：起名要符合多个条件，请添加更多诗词或文字内容方可起出更多名字！");
+  return kExitOk;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,48 @@
+// report.h: the birth-chart report (批八字) of the main window's inputs.
+//
+// Exports BirthInput, BaziOutcome, WriteBaziReport and the note window's caption.
+//
+// The report is about seventy plain-text lines laid out for a display in which a Chinese
+// character is as wide as two blanks: the person and the lunar date, the chart with its
+// ten gods, hidden stems, elements and nayin, the luck pillars, ten rows of annual pillars,
+// ten pairs of minor-luck rows, the seasonal and 调候 readings, the element tally, the bone
+// weight and the birthday personality. It is written into a pane (the main window's
+// REbazi) line by line, so a reading that ends the report part way leaves what was written.
+// When the real solar term disagrees with the chart's fixed month windows, one 节气提示
+// line follows the eight characters (term_hint.h).
+#pragma once
+
+#include "refdb/ui.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace velmora::bazi {
+
+// The birth inputs as the main window's boxes hold them, untrimmed.
+struct BirthInput {
+  QString surname, sex, year, month, day;
+  QString hour;    // an hour item such as "子 0" or "午 12": the number is its bytes 4–5
+  QString minute;
+  int calendarKind = 0;  // 0 公历, 1 农历
+};
+
+enum class BaziOutcome {
+  Written,       // the whole report is in the pane
+  EmptySurname,  // refused with "姓不能为空!"; the focus belongs in the surname box
+  Refused,       // another input refused with a message; the pane is untouched
+};
+
+inline constexpr const char16_t* kBaziNoteCaption = u"您的八字分析结果...";
+
+// The report of input, written into pane after the inputs pass their checks; currentYear
+// gives the age. Refusals are told through ui (ShowNotice for an empty box, the plain
+// message box "请检查输入数据是否出错！" for a date, hour or minute that is no number or
+// does not exist, a lunar date the table rejects and a date outside
+// 1900-01-31..2100-12-31) and leave the pane as it was. Failed chart lookups leave empty
+// cells. When dream.dll cannot be read the report stops after line 59 with SilentStop.
+// folder: where the databases lie, with its trailing separator.
+BaziOutcome WriteBaziReport(const BirthInput& input, Ui& ui, const QString& folder, int currentYear,
+                            QStringList& pane);
+
+}  // namespace velmora::bazi

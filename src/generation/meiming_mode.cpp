@@ -1,0 +1,47 @@
+// 美名模式: see meiming_mode.h.
+#include "generation/meiming_mode.h"
+
+#include "text/gbk.h"
+
+namespace velmora {
+
+using text::GbkLength;
+using text::SqlQuote;
+
+QString MeimingStatement(const ListInputs& in, const SurnameInfo& s, int scoreFloor) {
+  // The plans of the surname: bh12 = 0 marks a one-character surname, and with all four
+  // stroke columns fixed each pair finds its plan by the key of zh.
+  QString plans;
+  const int bytes = GbkLength(in.xing);
+  if (bytes == 2) {
+    plans = QStringLiteral("(select bh21,bh22,zf,wg,sc from zh where lx = 12 and bh11 = %1 and bh12 = 0 and zf < 80 and zf > %2)a")
+                .arg(s.first.bh)
+                .arg(scoreFloor);
+  } else if (bytes == 4) {
+    plans = QStringLiteral("(select bh21,bh22,zf,wg,sc from zh where lx = 22 and bh11 = %1    and bh12 = %2 and zf < 80 and zf > %3)a")
+                .arg(s.first.bh)
+                .arg(s.second.bh)
+                .arg(scoreFloor);
+  } else {
+    return QString();
+  }
+  QString sql = QStringLiteral(
+      "select top 100000 zi1 + zi2 as zi, ft1 + ft2 as ft,wuhang1 + wuhang2 as wuhang, pinyin1 +'-'+ pinyin2 as pinyin, "
+      "wg, sc, zf, bh1, bh2, cs, d_title, d_author, ju  from  (select b.zi as zi1,c.zi as zi2, Left(b.ft,1) as ft1,"
+      "Left(c.ft,1) as ft2, b.wuhang as wuhang1,c.wuhang as wuhang2,b.pinyin as pinyin1,    c.pinyin as pinyin2, "
+      "b.bh as bh1,c.bh as bh2, a.wg, a.sc, a.zf, m.cs, m.d_title, m.d_author, m.ju, b.px + b.id + c.px as px  from   ");
+  sql += plans;
+  sql += QStringLiteral(",    mm m, word b,word c   where m.zi1 = b.zi and m.zi2 = c.zi and a.bh21 = b.bh and a.bh22 = c.bh   "
+                        "and b.aflag is null and c.aflag is null ");
+  sql += ListSexPiece(true, in.male);
+  if (!in.fixed.isEmpty()) {
+    sql += (in.fixedSecond ? QStringLiteral("and b.zi = %1 ") : QStringLiteral("and c.zi = %1 ")).arg(SqlQuote(in.fixed));
+  }
+  return sql + QStringLiteral(")d order by cs desc, zf desc, px");
+}
+
+QString MeimingSourceText(const QString& given, const QString& author, const QString& title, const QString& line) {
+  return QStringLiteral("「%1」 出自 %2《%3》：%4").arg(given, author, title, line);
+}
+
+}  // namespace velmora

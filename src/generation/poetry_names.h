@@ -1,0 +1,60 @@
+// Poetry mode: given names whose every character occurs in a collected text (poems chosen
+// from the library, or any text the user typed in 组合模式), suits the child's sex and
+// forms with the surname a stroke combination of table zh scored within the bounds.
+//
+// One statement does the work. Its character source X keeps the characters of word that
+// the collected text contains ('<text>' Like '%'+ zi+ '%', answered by the query layer's
+// containment index), joins one or two of them with zh, and the wrapper orders the names
+// by score, best first. The collected text enters the statement only as a quoted literal,
+// outside the part that is formatted, so no text can change the statement.
+#pragma once
+
+#include "generation/controls.h"
+#include "refdb/query.h"
+
+#include <QString>
+
+#include <atomic>
+#include <functional>
+
+namespace velmora {
+
+// What a poetry run reads from the main window.
+struct PoetryInputs {
+  QString surname;              // trimmed Xing
+  bool male = true;             // CBsex "男" (index 0)
+  bool twoChars = true;         // CBXingshi "双字名"
+  bool floorChecked = true;     // CBFeeXX
+  QString zuidiFee = QStringLiteral("60");  // ZuidiFee, as the mode switch sets it
+  QString text;                 // the whole collected text MemoYixuan
+
+  static PoetryInputs From(const NamingControls& c, const QString& collected);
+};
+
+// The sex clause G.
+QString PoetrySexClause(bool male, bool twoChars);
+
+// The statement of a run, wrapped and ready to open: s1 and s2 are the surname characters'
+// strokes (s2 = 0 for a one-character surname), scoreFloor the bound names must exceed.
+QString PoetryStatement(const PoetryInputs& in, int s1, int s2, int scoreFloor);
+
+// One name as the list shows it, 张明月(76分), with the line of the text it was drawn from.
+struct PoetryName {
+  QString item;
+  QString given;   // 明月
+  QString source;  // 床前明月光，疑是地上霜。
+};
+
+enum class PoetryOutcome { Names, NoneFound, Failed };
+
+// One poetry run (the collected text must hold more than blanks). Looks the surname up on
+// adoTem, then, in order: clearList() empties the list, the score floor is read
+// (ZuidiFee - 1 when checked, else 60), the statement is opened on adoFenxi and each row is
+// handed to emitName, best first, testing running before each. NoneFound: the statement
+// gave no row, and both queries are closed. Failed: something failed on the way; the names
+// handed on so far stay. adoFenxi is closed at the end.
+PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoFenxi, const std::atomic<bool>& running,
+                              const std::function<void()>& clearList,
+                              const std::function<void(const PoetryName&)>& emitName);
+
+}  // namespace velmora

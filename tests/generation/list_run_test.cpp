@@ -1,0 +1,80 @@
+// List, idiom and 美名 runs on the databases built beside the tests: what the statements
+// admit, checked against the idiom list and the poetry library themselves.
+#include "generation/idiom_list.h"
+#include "generation/list_run.h"
+#include "refdb/connection.h"
+#include "refdb/connection_text.h"
+#include "text/gbk.h"
+
+#include <QDir>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+class BuiltRun : public ::testing::Test {
+ protected:
+  QString folder = QDir::toNativeSeparators(QStringLiteral(VELMORA_DB_DIR)) + QDir::separator();
+  Connection connection{DbConnectionText(DbFile::PelvanoMain, folder)};
+  Query adoTem{connection}, adoFenxi{connection};
+  ListRun run;
+
+  ListInputs Zhang(bool twoChars, bool male) {
+    ListInputs in;
+    in.xing = U("张");
+    in.twoChars = twoChars;
+    in.male = male;
+    in.lowest = U("70");
+    in.plan = U("电脑全自动");
+    return in;
+  }
+};
+
+TEST_F(BuiltRun, IdiomModeAdmitsOnlyCharactersOfTheList) {
+  QSet<QChar> idiomChars;
+  for (QChar ch : IdiomList()) idiomChars.insert(ch);
+  for (const bool twoChars : {true, false}) {
+    const int total = run.Open(ListKind::Idiom, Zhang(twoChars, true), adoTem, adoFenxi, 1);
+    ASSERT_GT(total, 100) << twoChars;
+    for (int r = 1; r <= total; ++r) {
+      adoFenxi.MoveTo(r);
+      const QString given = adoFenxi.AsText(u"zi");
+      ASSERT_EQ(given.size(), twoChars ? 2 : 1);
+      for (QChar ch : given) ASSERT_TRUE(idiomChars.contains(ch)) << given.toStdString();
+    }
+  }
+}
+
+// Every 美名 pair stands, as two adjacent characters, in its line, and the line in the poem
+// of that title and author in the poetry library.
+TEST_F(BuiltRun, MeimingPairsStandInTheirLines) {
+  const int total = run.Open(ListKind::Meiming, Zhang(true, false), adoTem, adoFenxi, 1);
+  ASSERT_GT(total, 1000);
+  Query sg(DbConnectionText(DbFile::KelBirth, folder));
+  qint64 lastCount = 1 << 30;
+  for (int r = 1; r <= total; ++r) {
+    adoFenxi.MoveTo(r);
+    const QString given = adoFenxi.AsText(u"zi");
+    const QString line = adoFenxi.AsText(u"ju");
+    ASSERT_TRUE(line.contains(given)) << given.toStdString() << " " << line.toStdString();
+    ASSERT_LE(adoFenxi.AsInt(u"cs"), lastCount);  // most attested first
+    lastCount = adoFenxi.AsInt(u"cs");
+    ASSERT_GE(lastCount, 2);
+    if (r % 400 != 1) continue;  // the library (90,000 poems) is searched for a sample
+    sg.SetSql(QStringLiteral("select count(*) as n from sg where d_title = %1 and d_author = %2 and d_nr like %3")
+                  .arg(text::SqlQuote(adoFenxi.AsText(u"d_title")), text::SqlQuote(adoFenxi.AsText(u"d_author")),
+                       text::SqlQuote(QLatin1Char('%') + line + QLatin1Char('%'))));
+    sg.Open();
+    EXPECT_GE(sg.AsInt(u"n"), 1) << given.toStdString() << " " << line.toStdString();
+  }
+  // A pair the library holds in one poem only is not proposed; one-character names run as list mode.
+  EXPECT_GT(run.Open(ListKind::Meiming, Zhang(false, true), adoTem, adoFenxi, 1), 0);
+  EXPECT_TRUE(run.Source(adoFenxi).isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora
