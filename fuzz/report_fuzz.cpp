@@ -1,9 +1,11 @@
-// libFuzzer target for the report paths behind velmora-cli: the name analysis with every
-// input as arbitrary text (surname, given name, sex, calendar, year, month, day, hour,
-// minute). Each run must end in a report or a clear refusal: no crash, no other exception,
-// no sanitizer report, and never a report built on a date that was not given.
+// libFuzzer target for the report paths behind velmora-cli analyze and bazi: the name
+// analysis and the birth-chart report with every input as arbitrary text (surname, given
+// name, sex, calendar, year, month, day, hour, minute). Each run must end in a report or a
+// clear refusal: no crash, no other exception, no sanitizer report, and never a report
+// built on a date that was not given.
 //
 // The input is the fields separated by line breaks; the databases are the built ones.
+#include "bazi/report.h"
 #include "naming/analysis.h"
 #include "refdb/errors.h"
 
@@ -20,6 +22,41 @@ void Check(bool ok) {
 }
 
 QString Field(const QStringList& fields, int i) { return i < fields.size() ? fields[i] : QString(); }
+
+// Records what the birth-chart report tells the user; a refusal must say something.
+struct RecordingUi : velmora::Ui {
+  QStringList told;
+  void ShowNotice(const QString& text) override { told << text; }
+  void ShowInformation(const QString&, const QString& text) override { told << text; }
+  void ShowError(const QString&, const QString& text) override { told << text; }
+  void SetClipboardText(const QString&) override {}
+  void Pause(int) override {}
+};
+
+void BirthChart(const QStringList& fields) {
+  velmora::bazi::BirthInput in;
+  in.surname = Field(fields, 0);
+  in.sex = Field(fields, 2);
+  in.calendarKind = Field(fields, 3) == QStringLiteral("农历") ? 1 : 0;
+  in.year = Field(fields, 4);
+  in.month = Field(fields, 5);
+  in.day = Field(fields, 6);
+  in.hour = Field(fields, 7);
+  in.minute = Field(fields, 8);
+  RecordingUi ui;
+  QStringList pane;
+  try {
+    const auto outcome = velmora::bazi::WriteBaziReport(in, ui, QStringLiteral(VELMORA_DB_DIR "/"), 2026, pane);
+    if (outcome == velmora::bazi::BaziOutcome::Written) {
+      Check(pane.size() >= 60 && ui.told.isEmpty());
+    } else {
+      Check(pane.isEmpty() && !ui.told.isEmpty() && !ui.told.front().isEmpty());  // refused, and says why
+    }
+  } catch (const velmora::SilentStop&) {
+  } catch (const velmora::DbError& e) {
+    Check(e.what() != nullptr && e.what()[0] != '\0');
+  }
+}
 
 }  // namespace
 
@@ -46,5 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const velmora::DbError& e) {
     Check(e.what() != nullptr && e.what()[0] != '\0');  // a refusal says why
   }
+  BirthChart(fields);
   return 0;
 }

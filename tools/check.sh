@@ -23,18 +23,18 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 # The tests that start threads: classic runs through their worker, alone, through the
 # main window's form and through its view.
-worker_tests=(generation_test app_form_test app_view_test)
+worker_tests=(generation_test app_form_test app_view_test app_poetry_view_test)
 
 configure() {  # folder, cmake options...
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_BUILD_BENCH=OFF \
-        "${launcher[@]}" "$@" >"$dir.log" 2>&1 || { echo "configure failed, see $dir.log"; return 1; }
+        "${launcher[@]}" "$@" >"$dir/check.log" 2>&1 || { echo "configure failed, see $dir/check.log"; return 1; }
 }
 
 check_asan() {
   mkdir -p build-asan
   configure build-asan -DVELMORA_SANITIZE=address || return 1
-  cmake --build build-asan >>build-asan.log 2>&1 || { echo "asan: build failed, see build-asan.log"; return 1; }
+  cmake --build build-asan >>build-asan/check.log 2>&1 || { echo "asan: build failed, see build-asan/check.log"; return 1; }
   # halt_on_error keeps the first report readable; leaks are reported at exit.
   ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -51,8 +51,8 @@ check_asan() {
 check_tsan() {
   mkdir -p build-tsan
   configure build-tsan -DVELMORA_SANITIZE=thread || return 1
-  cmake --build build-tsan --target "${worker_tests[@]}" refdb_files >>build-tsan.log 2>&1 \
-    || { echo "tsan: build failed, see build-tsan.log"; return 1; }
+  cmake --build build-tsan --target "${worker_tests[@]}" refdb_files >>build-tsan/check.log 2>&1 \
+    || { echo "tsan: build failed, see build-tsan/check.log"; return 1; }
   local log=build-tsan/tests.log tests=0 failed=0
   : >"$log"
   for t in "${worker_tests[@]}"; do
@@ -77,7 +77,7 @@ check_fuzz() {
   configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON -DVELMORA_BUILD_TESTS=OFF || return 1
   local targets
   targets=$(sed -n 's/^foreach(target \(.*\))$/\1/p' fuzz/CMakeLists.txt)
-  cmake --build build-fuzz --target $targets >>build-fuzz.log 2>&1 || { echo "fuzz: build failed, see build-fuzz.log"; return 1; }
+  cmake --build build-fuzz --target $targets >>build-fuzz/check.log 2>&1 || { echo "fuzz: build failed, see build-fuzz/check.log"; return 1; }
   local bad=0 line=""
   for t in $targets; do
     # New units go to build-fuzz/corpus/<target>; the committed seeds are read too.
