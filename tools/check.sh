@@ -22,7 +22,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 # The tests that start threads: classic runs through their worker, alone, through the
-# main window's form and through its view.
+# main window's form and its view; list and poetry runs end a classic run first.
 worker_tests=(generation_test app_form_test app_view_test app_poetry_view_test)
 
 configure() {  # folder, cmake options...
