@@ -1,6 +1,7 @@
 // TFrmQiming: see frm_qiming.h.
 #include "app/frm_qiming.h"
 
+#include "generation/name_item.h"
 #include "generation/stroke_plans.h"
 #include "refdb/connection_text.h"
 #include "text/date_formats.h"
@@ -281,12 +282,7 @@ void FrmQiming::RzBitBtn29Click() {
 // item 欧阳明(78分) opens 张 with the given name 阳明. That is the rule users know.
 void FrmQiming::AnalyseListItem(const QStringList& list, int index) {
   if (index < 0 || index >= list.size()) return;  // nothing selected: nothing happens
-  const QString& item = list[index];
-  const qsizetype paren = item.indexOf(QLatin1Char('('));
-  const QString fullName = paren < 0 ? item : item.left(paren);
-  const int surnameBytes = GbkLength(Trim(controls.Xing.text));
-  const QString given = Trim(text::GbkCopy(fullName, surnameBytes + 1, 20));
-  ui_.ShowNameAnalysis(AnalysisRequest(given));
+  ui_.ShowNameAnalysis(AnalysisRequest(GivenNameOfItem(list[index], controls.Xing.text)));
 }
 
 void FrmQiming::ListBox1DblClick() {

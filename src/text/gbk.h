@@ -35,6 +35,11 @@ QString GbkMid(QStringView s, int first, int last);
 // count bytes of s from byte position first (1-based), like a byte-wise Copy.
 QString GbkCopy(QStringView s, int first, int count);
 
+// Like GbkCopy, but whole characters only: a first byte inside a character moves back to
+// that character's first byte, and the last character is left out when it does not fit
+// whole in count bytes. So no half of a character is ever returned.
+QString GbkCopyWhole(QStringView s, int first, int count);
+
 // s followed by blanks up to n bytes; a text of n bytes or more is returned unchanged.
 QString GbkPadRight(QStringView s, int n);
 
