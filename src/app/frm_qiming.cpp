@@ -22,12 +22,21 @@ FrmQiming::FrmQiming(MainWindowUi& ui, QString folder, QObject* parent)
       folder_(std::move(folder)),
       ADOConnection1(std::make_unique<Connection>(DbConnectionText(DbFile::PelvanoMain, folder_))),
       ADOTem(std::make_unique<Query>(*ADOConnection1)),
-      ADOFenxi(std::make_unique<Query>(*ADOConnection1)) {}
+      ADOFenxi(std::make_unique<Query>(*ADOConnection1)),
+      feed_(std::make_unique<ClassicFeed>(running_, [this](const QString& name) { EmitName(name); })) {
+  connect(feed_.get(), &ClassicFeed::fed, this, &FrmQiming::AnnounceNames);
+  connect(feed_.get(), &ClassicFeed::finished, this, [this] {
+    FlushRow();
+    ADOTem->Close();  // the end of a run closes both queries; ADOFenxi is closed by the run
+    emit changed();
+    emit runFinished();
+  });
+}
 
 FrmQiming::~FrmQiming() {
   // A worker still running uses ADOFenxi: stop it and wait before the queries go.
   running_ = false;
-  if (worker_) worker_->wait();
+  feed_.reset();
 }
 
 void FrmQiming::RunHandler(const std::function<void()>& handler) {
@@ -59,7 +68,7 @@ void FrmQiming::FormShow() {
 void FrmQiming::CloseProgram() {
   // The queries a running worker does not hold are closed; the process then ends at once,
   // without waiting for the worker.
-  if (!worker_ || worker_->isFinished()) ADOFenxi->Close();
+  if (feed_->Idle()) ADOFenxi->Close();
   ADOTem->Close();
   ADOConnection1->Close();
   QFile::remove(folder_ + QStringLiteral("Pelvano.ldb"));  // a missing file is fine
@@ -142,7 +151,6 @@ void FrmQiming::RzBitBtn6Click() {
     if (mode != NamingMode::Classic) return;  // the other modes come with their own windows
     // An earlier worker is waited for, not interrupted; what it produced is delivered first.
     WaitForWorker();
-    worker_.reset();
     // Start of a run.
     running_ = true;
     MemoSuccess.clear();
@@ -150,42 +158,21 @@ void FrmQiming::RzBitBtn6Click() {
     rowCount = 0;
     ListBox1.clear();
     ListBox1Index = -1;
-    worker_ = std::make_unique<TMythread>(ClassicInputs::From(controls), *ADOFenxi, running_);
-    connect(worker_.get(), &TMythread::namesReady, this, &FrmQiming::DeliverNames, Qt::QueuedConnection);
-    // A finished signal of an earlier worker may still wait in the queue when a new run
-    // has begun; only the current worker's end closes its run.
-    // (A run number, not the worker's address: a new worker may reuse the old one's memory.)
-    const int run = ++runNumber_;
-    connect(worker_.get(), &QThread::finished, this, [this, run] {
-      if (run != runNumber_) return;
-      DeliverNames();
-      FlushRow();
-      ADOTem->Close();  // the end of a run closes both queries; ADOFenxi is closed by the run
-      emit changed();
-      emit runFinished();
-    }, Qt::QueuedConnection);
-    worker_->start();
+    announcedMemo_ = announcedList_ = 0;
+    feed_->Start(ClassicInputs::From(controls), *ADOFenxi);
   });
 }
 
 void FrmQiming::WaitForWorker() {
-  if (!worker_) return;
-  worker_->wait();
-  DeliverNames();
+  feed_->Wait();
   FlushRow();
 }
 
-void FrmQiming::DeliverNames() {
-  if (!worker_) return;
-  const QStringList names = worker_->TakeNames();
-  if (names.isEmpty()) return;
-  const int firstMemo = static_cast<int>(MemoSuccess.size());
-  const int firstList = static_cast<int>(ListBox1.size());
-  try {
-    for (const QString& name : names) EmitName(name);
-  } catch (const std::exception&) {
-    running_ = false;  // a name that cannot be judged ends the run quietly
-  }
+void FrmQiming::AnnounceNames() {
+  const int firstMemo = std::min(announcedMemo_, static_cast<int>(MemoSuccess.size()));
+  const int firstList = std::min(announcedList_, static_cast<int>(ListBox1.size()));
+  announcedMemo_ = static_cast<int>(MemoSuccess.size());
+  announcedList_ = static_cast<int>(ListBox1.size());
   emit namesAppended(firstMemo, firstList);
 }
 
@@ -208,11 +195,10 @@ void FrmQiming::EmitName(const QString& name) {
 // so that every produced name can be seen.
 void FrmQiming::FlushRow() {
   if (rowCount == 0) return;
-  const int firstMemo = static_cast<int>(MemoSuccess.size());
   MemoSuccess << RowBuffer;
   RowBuffer.clear();
   rowCount = 0;
-  emit namesAppended(firstMemo, static_cast<int>(ListBox1.size()));
+  AnnounceNames();
 }
 
 void FrmQiming::RzBitBtn7Click() {

@@ -4,11 +4,11 @@
 //
 // The form owns the main database connection ADOConnection1 with its two queries ADOTem
 // (short lookups) and ADOFenxi (candidate statements), the naming inputs, the panes and
-// the classic-mode worker. Names produced by the worker arrive through a queued signal in
-// batches and are written to the panes on the GUI thread (EmitName).
+// the classic-mode worker. Names produced by the worker are written to the panes on the
+// GUI thread (EmitName) in time slices (ClassicFeed), so the window stays responsive.
 #pragma once
 
-#include "generation/classic_worker.h"
+#include "generation/classic_feed.h"
 #include "generation/controls.h"
 #include "naming/analysis_request.h"
 #include "refdb/connection.h"
@@ -124,7 +124,7 @@ class FrmQiming : public QObject {
   void LoadPlans();  // LoadStrokePlans with the trimmed surname, when not empty
   NameAnalysisRequest AnalysisRequest(const QString& given) const;
   void AnalyseListItem(const QStringList& list, int index);
-  void DeliverNames();
+  void AnnounceNames();  // namesAppended for what was written since the last time
   void RunHandler(const std::function<void()>& handler);
 
   MainWindowUi& ui_;
@@ -133,8 +133,8 @@ class FrmQiming : public QObject {
   std::unique_ptr<Query> ADOTem;
   std::unique_ptr<Query> ADOFenxi;
   std::atomic<bool> running_{false};
-  std::unique_ptr<TMythread> worker_;
-  int runNumber_ = 0;  // counts classic runs
+  std::unique_ptr<ClassicFeed> feed_;  // the classic-mode worker and its names
+  int announcedMemo_ = 0, announcedList_ = 0;  // pane sizes at the last namesAppended
 };
 
 }  // namespace velmora

@@ -152,6 +152,8 @@ int CharBytes(char32_t cp, const Tables& t) { return (cp < 0x80 || (cp == t.sing
 
 }  // namespace
 
+int GbkCharLength(char32_t codePoint) { return CharBytes(codePoint, GbkTables()); }
+
 int GbkLength(QStringView s) {
   const Tables& t = GbkTables();
   int n = 0;

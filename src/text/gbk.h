@@ -28,6 +28,9 @@ inline constexpr char16_t kUndecodable = u'\uFFFD';
 // Number of GBK bytes of s under the byte model above.
 int GbkLength(QStringView s);
 
+// Number of GBK bytes (1 or 2) of one character, given as its code point.
+int GbkCharLength(char32_t codePoint);
+
 // Bytes first..last of s (1-based, inclusive) decoded back to text. Positions outside
 // 1..GbkLength(s) are clipped; an empty range gives the empty text.
 QString GbkMid(QStringView s, int first, int last);

@@ -1,11 +1,18 @@
 // Classic mode: the statements, the output order and a run on fixture rows.
 #include "generation/classic.h"
+#include "generation/classic_feed.h"
 
 #include "../refdb/fixture.h"
 #include "refdb/connection.h"
 #include "refdb/connection_text.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace velmora {
 namespace {
@@ -208,6 +215,49 @@ TEST_F(ClassicOrder, ClearingRunningStopsBeforeTheNextGroup) {
   const QStringList names = Run(NinePlans(), 12);
   EXPECT_EQ(names.size(), 18);
   for (const QString& n : names) EXPECT_FALSE(n.endsWith(U("(72分)"))) << n.toStdString();
+}
+
+// The feed writes a run's names in slices of the event loop: every name once, in order,
+// whatever the slice; a name that cannot be written ends the run.
+TEST_F(ClassicOrder, TheFeedWritesEveryNameOnceInOrderAcrossSlices) {
+  static int argc = 1;
+  static char name[] = "generation_test";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);  // queued signals need one
+
+  const ClassicInputs all = NinePlans();
+  const QStringList direct = Run(all);
+  ASSERT_EQ(direct.size(), 225);
+  struct Case {
+    int failAt;  // the name whose writing throws; 0 for none
+    qsizetype written;
+  } cases[] = {{0, 225}, {40, 39}};
+  for (const Case& c : cases) {
+    QStringList written;
+    ClassicFeed feed(running_, [&](const QString& n) {
+      if (static_cast<int>(written.size()) + 1 == c.failAt) throw std::runtime_error("bad score");
+      written << n;
+    });
+    feed.slice = std::chrono::nanoseconds(0);  // a new slice after every 32 names
+    int slices = 0, finished = 0;
+    QObject::connect(&feed, &ClassicFeed::fed, [&] { ++slices; });
+    QEventLoop loop;
+    QObject::connect(&feed, &ClassicFeed::finished, [&] {
+      ++finished;
+      loop.quit();
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    running_ = true;
+    feed.Start(all, *adoFenxi_);
+    loop.exec();
+    QCoreApplication::processEvents();  // nothing may follow the end
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(written, direct.mid(0, c.written));
+    if (c.failAt == 0) {
+      EXPECT_GE(slices, 225 / 32);
+    }
+    EXPECT_EQ(running_.load(), c.failAt == 0);
+  }
 }
 
 }  // namespace
