@@ -20,6 +20,7 @@ void ClassicFeed::Start(const ClassicInputs& inputs, Query& adoFenxi) {
   workerDone_ = false;
   finishedSent_ = false;
   failed_ = false;
+  firstSliceDone_ = false;
   worker_ = std::make_unique<TMythread>(inputs, adoFenxi, running_);
   connect(worker_.get(), &TMythread::namesReady, this, &ClassicFeed::OnNamesReady, Qt::QueuedConnection);
   // The end of an earlier worker may still wait in the queue when a new run has begun;
@@ -42,6 +43,8 @@ bool ClassicFeed::Feed(bool unlimited) {
   if (!worker_) return true;
   QElapsedTimer clock;
   clock.start();
+  const int countLimit = unlimited || firstSliceDone_ ? -1 : firstSliceNames;
+  firstSliceDone_ = true;
   bool fedAny = false;
   bool drained = false;
   for (int n = 1;; ++n) {
@@ -66,6 +69,7 @@ bool ClassicFeed::Feed(bool unlimited) {
       batch_.clear();
       next_ = 0;
     }
+    if (n == countLimit) break;
     // The clock is read every 32 names, a few microseconds of work.
     if (!unlimited && n % 32 == 0 && clock.nsecsElapsed() >= std::chrono::nanoseconds(slice).count()) break;
   }

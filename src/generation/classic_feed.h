@@ -46,6 +46,9 @@ class ClassicFeed : public QObject {
   // The longest one event spends feeding names: a quarter of a 60 Hz frame, so the
   // panes' own work and a paint fit in the same frame.
   std::chrono::nanoseconds slice = std::chrono::milliseconds(4);
+  // The first slice of a run stops after this many names, more than a screen of rows, so
+  // the first rows show as soon as the first statement is out.
+  int firstSliceNames = 512;
 
  signals:
   void fed();       // names went to emitName
@@ -70,6 +73,7 @@ class ClassicFeed : public QObject {
   bool workerDone_ = false;   // the current run's worker has ended
   bool finishedSent_ = false;
   bool failed_ = false;       // emitName threw: the run's further names are dropped
+  bool firstSliceDone_ = false;
 };
 
 }  // namespace velmora
