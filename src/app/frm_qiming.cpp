@@ -1,8 +1,9 @@
 // TFrmQiming: see frm_qiming.h.
 #include "app/frm_qiming.h"
 
-#include "generation/poetry_names.h"
 #include "bazi/report.h"
+#include "generation/name_item.h"
+#include "generation/poetry_names.h"
 #include "generation/stroke_plans.h"
 #include "refdb/connection_text.h"
 #include "text/date_formats.h"
@@ -25,12 +26,21 @@ FrmQiming::FrmQiming(MainWindowUi& ui, QString folder, QObject* parent)
       folder_(std::move(folder)),
       ADOConnection1(std::make_unique<Connection>(DbConnectionText(DbFile::PelvanoMain, folder_))),
       ADOTem(std::make_unique<Query>(*ADOConnection1)),
-      ADOFenxi(std::make_unique<Query>(*ADOConnection1)) {}
+      ADOFenxi(std::make_unique<Query>(*ADOConnection1)),
+      feed_(std::make_unique<ClassicFeed>(running_, [this](const QString& name) { EmitName(name); })) {
+  connect(feed_.get(), &ClassicFeed::fed, this, &FrmQiming::AnnounceNames);
+  connect(feed_.get(), &ClassicFeed::finished, this, [this] {
+    FlushRow();
+    ADOTem->Close();  // the end of a run closes both queries; ADOFenxi is closed by the run
+    emit changed();
+    emit runFinished();
+  });
+}
 
 FrmQiming::~FrmQiming() {
   // A worker still running uses ADOFenxi: stop it and wait before the queries go.
   running_ = false;
-  if (worker_) worker_->wait();
+  feed_.reset();
 }
 
 void FrmQiming::RunHandler(const std::function<void()>& handler) {
@@ -64,7 +74,7 @@ void FrmQiming::FormShow() {
 void FrmQiming::CloseProgram() {
   // The queries a running worker does not hold are closed; the process then ends at once,
   // without waiting for the worker.
-  if (!worker_ || worker_->isFinished()) ADOFenxi->Close();
+  if (feed_->Idle()) ADOFenxi->Close();
   ADOTem->Close();
   ADOConnection1->Close();
   QFile::remove(folder_ + QStringLiteral("Pelvano.ldb"));  // a missing file is fine
@@ -136,7 +146,7 @@ void FrmQiming::ModeClick(NamingMode m) {
     RzBitBtn7Caption = gridLike ? QStringLiteral("继续显示") : QStringLiteral("停止取名");
     // The button serves the new mode: a stop is always possible, and 继续显示 only while the
     // open list statement has rows not shown yet.
-    const bool workerDone = !worker_ || worker_->isFinished();
+    const bool workerDone = feed_->Idle();
     RzBitBtn7Enabled = !gridLike || (workerDone && ADOFenxi->Active() && !listRun.paging.AllShown());
     // The strip follows the mode: the selected grid row's source, or nothing yet.
     StatusText = gridLike && gridRow > 0 && gridRow <= gridSources.size() ? gridSources[gridRow - 1] : QString();
@@ -162,23 +172,8 @@ void FrmQiming::RzBitBtn6Click() {
     }
     // An earlier worker is waited for, not interrupted; what it produced is delivered first.
     WaitForWorker();
-    worker_.reset();
     StartRun();
-    worker_ = std::make_unique<TMythread>(ClassicInputs::From(controls), *ADOFenxi, running_);
-    connect(worker_.get(), &TMythread::namesReady, this, &FrmQiming::DeliverNames, Qt::QueuedConnection);
-    // A finished signal of an earlier worker may still wait in the queue when a new run
-    // has begun; only the current worker's end closes its run.
-    // (A run number, not the worker's address: a new worker may reuse the old one's memory.)
-    const int run = ++runNumber_;
-    connect(worker_.get(), &QThread::finished, this, [this, run] {
-      if (run != runNumber_) return;
-      DeliverNames();
-      FlushRow();
-      ADOTem->Close();  // the end of a run closes both queries; ADOFenxi is closed by the run
-      emit changed();
-      emit runFinished();
-    }, Qt::QueuedConnection);
-    worker_->start();
+    feed_->Start(ClassicInputs::From(controls), *ADOFenxi);
   });
 }
 
@@ -238,13 +233,13 @@ void FrmQiming::StartRun() {
   rowCount = 0;
   ListBox1.clear();
   ListBox1Index = -1;
+  announcedMemo_ = announcedList_ = 0;
 }
 
 void FrmQiming::StopWorker() {
-  if (!worker_) return;
   running_ = false;
-  WaitForWorker();
-  worker_.reset();
+  feed_->Retire();
+  FlushRow();
 }
 
 // A list, idiom or 美名 run on the GUI thread. A classic run still going is ended first: it
@@ -254,7 +249,6 @@ void FrmQiming::MakeListNames(int mode) {
   // One guarded block: any failure ends the run without a message.
   try {
     StopWorker();
-    ++runNumber_;  // a queued end of an earlier classic run no longer touches the panes
     StartRun();
     const quint64 seed = QRandomGenerator::system()->generate64();
     if (listRun.Open(kind, ListInputs::From(controls), *ADOTem, *ADOFenxi, seed) > 0) {
@@ -308,23 +302,15 @@ void FrmQiming::RzStringGrid1DblClick() {
 }
 
 void FrmQiming::WaitForWorker() {
-  if (!worker_) return;
-  worker_->wait();
-  DeliverNames();
+  feed_->Wait();
   FlushRow();
 }
 
-void FrmQiming::DeliverNames() {
-  if (!worker_) return;
-  const QStringList names = worker_->TakeNames();
-  if (names.isEmpty()) return;
-  const int firstMemo = static_cast<int>(MemoSuccess.size());
-  const int firstList = static_cast<int>(ListBox1.size());
-  try {
-    for (const QString& name : names) EmitName(name);
-  } catch (const std::exception&) {
-    running_ = false;  // a name that cannot be judged ends the run quietly
-  }
+void FrmQiming::AnnounceNames() {
+  const int firstMemo = std::min(announcedMemo_, static_cast<int>(MemoSuccess.size()));
+  const int firstList = std::min(announcedList_, static_cast<int>(ListBox1.size()));
+  announcedMemo_ = static_cast<int>(MemoSuccess.size());
+  announcedList_ = static_cast<int>(ListBox1.size());
   emit namesAppended(firstMemo, firstList);
 }
 
@@ -347,18 +333,17 @@ void FrmQiming::EmitName(const QString& name) {
 // so that every produced name can be seen.
 void FrmQiming::FlushRow() {
   if (rowCount == 0) return;
-  const int firstMemo = static_cast<int>(MemoSuccess.size());
   MemoSuccess << RowBuffer;
   RowBuffer.clear();
   rowCount = 0;
-  emit namesAppended(firstMemo, static_cast<int>(ListBox1.size()));
+  AnnounceNames();
 }
 
 void FrmQiming::RzBitBtn7Click() {
   RunHandler([this] {
     if (RzBitBtn7Caption != QStringLiteral("停止取名")) {
       // 继续显示: the next page of the open list statement, unless a classic run holds ADOFenxi.
-      if (!worker_ || worker_->isFinished()) ShowNextPage();
+      if (feed_->Idle()) ShowNextPage();
       return;
     }
     RzBitBtn7Enabled = false;
@@ -428,12 +413,7 @@ void FrmQiming::RzBitBtn29Click() {
 // item 欧阳明(78分) opens 张 with the given name 阳明. That is the rule users know.
 void FrmQiming::AnalyseListItem(const QStringList& list, int index) {
   if (index < 0 || index >= list.size()) return;  // nothing selected: nothing happens
-  const QString& item = list[index];
-  const qsizetype paren = item.indexOf(QLatin1Char('('));
-  const QString fullName = paren < 0 ? item : item.left(paren);
-  const int surnameBytes = GbkLength(Trim(controls.Xing.text));
-  const QString given = Trim(text::GbkCopy(fullName, surnameBytes + 1, 20));
-  ui_.ShowNameAnalysis(AnalysisRequest(given));
+  ui_.ShowNameAnalysis(AnalysisRequest(GivenNameOfItem(list[index], controls.Xing.text)));
 }
 
 void FrmQiming::ListBox1DblClick() {

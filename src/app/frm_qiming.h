@@ -4,11 +4,11 @@
 //
 // The form owns the main database connection ADOConnection1 with its two queries ADOTem
 // (short lookups) and ADOFenxi (candidate statements), the naming inputs, the panes and
-// the classic-mode worker. Names produced by the worker arrive through a queued signal in
-// batches and are written to the panes on the GUI thread (EmitName).
+// the classic-mode worker. Names produced by the worker are written to the panes on the
+// GUI thread (EmitName) in time slices (ClassicFeed), so the window stays responsive.
 #pragma once
 
-#include "generation/classic_worker.h"
+#include "generation/classic_feed.h"
 #include "generation/controls.h"
 #include "generation/poetry_panel.h"
 #include "generation/list_run.h"
@@ -160,12 +160,12 @@ class FrmQiming : public QObject {
   void focusRequested(const QString& control);
 
  private:
-  void LoadPlans();
+  void LoadPlans();  // LoadStrokePlans with the trimmed surname, when not empty
   void StopWorker();  // ends a classic run still going and waits for it
-  void StartRun();  // LoadStrokePlans with the trimmed surname, when not empty
+  void StartRun();  // Running set and the panes a run fills emptied
   NameAnalysisRequest AnalysisRequest(const QString& given) const;
   void AnalyseListItem(const QStringList& list, int index);
-  void DeliverNames();
+  void AnnounceNames();  // namesAppended for what was written since the last time
   void RunHandler(const std::function<void()>& handler);
   void RunPoetry();  // 马上取名 in 诗词模式 and 组合模式
 
@@ -175,8 +175,8 @@ class FrmQiming : public QObject {
   std::unique_ptr<Query> ADOTem;
   std::unique_ptr<Query> ADOFenxi;
   std::atomic<bool> running_{false};
-  std::unique_ptr<TMythread> worker_;
-  int runNumber_ = 0;  // counts classic runs
+  std::unique_ptr<ClassicFeed> feed_;  // the classic-mode worker and its names
+  int announcedMemo_ = 0, announcedList_ = 0;  // pane sizes at the last namesAppended
   QStringList poetryList_;  // ListBox1 as the last poetry run left it
 };
 

@@ -142,21 +142,15 @@ std::vector<int> NineSliceOrder(int rows, const SliceOrder& order) {
 
 namespace {
 
-// Emits the rows of the open statement in output order; false when the run must end.
+// Emits the rows of the open statement in the nine-slice order; false when the run must
+// end. Running is tested before each group of nine and before each remaining row.
 bool EmitRows(Query& q, const SliceOrder& order, const std::atomic<bool>& running,
               const std::function<void(const QString&)>& emitName) {
-  const int rows = q.RecordCount();
-  const int d = rows / 9;
-  for (int e = 1; e <= d; ++e) {
-    if (!running.load()) return false;  // tested before each group of nine
-    for (int k : order) {
-      q.MoveTo(e + k * d);
-      emitName(q.AsText(u"mz"));
-    }
-  }
-  for (int r = 9 * d + 1; r <= rows; ++r) {
-    if (!running.load()) return false;  // and before each remaining row
-    q.MoveTo(r);
+  const std::vector<int> rows = NineSliceOrder(q.RecordCount(), order);
+  const std::size_t grouped = rows.size() / 9 * 9;  // the rows spread over the nine slices
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if ((i >= grouped || i % 9 == 0) && !running.load()) return false;
+    q.MoveTo(rows[i]);
     emitName(q.AsText(u"mz"));
   }
   return true;

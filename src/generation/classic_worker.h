@@ -3,9 +3,9 @@
 //
 // The worker never touches the form. Names go into a queue guarded by a mutex; the first
 // name of an empty queue raises namesReady(), which a queued connection delivers to the GUI
-// thread, whose slot takes the whole queue at once. So the GUI sees names in batches as
-// large as it can keep up with, and a GUI thread that waits for the worker (TakeNames after
-// wait()) never blocks the worker.
+// thread, whose feed (ClassicFeed) takes the whole queue at once and writes it in time
+// slices. A GUI thread that waits for the worker (TakeNames after wait()) never blocks the
+// worker.
 #pragma once
 
 #include "generation/classic.h"

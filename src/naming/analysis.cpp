@@ -38,13 +38,17 @@ int ToInt(const QString& text) {
   return v;
 }
 
+// The refusal of a date that does not exist, in either calendar: the error box with the
+// date text as typed.
+DbError NoSuchDate(const QString& text) { return DbError(QStringLiteral("“%1”不是有效的日期").arg(text)); }
+
 // A date text under the program-wide format yyyy-mm-dd with the separator "-"; month
 // and day may have one or two digits.
 QDate ToDate(const QString& text) {
   static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,4})-(\\d{1,2})-(\\d{1,2})\\s*$"));
   const auto m = re.match(text);
   const QDate date = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()) : QDate();
-  if (!date.isValid()) throw DbError(QStringLiteral("“%1”不是有效的日期").arg(text));
+  if (!date.isValid()) throw NoSuchDate(text);
   return date;
 }
 
@@ -116,8 +120,12 @@ void TFrmmain::RunAnalysis() {
   // 2-3. The date text, converted from the lunar calendar when that is what was entered.
   input.dateText = input.year + QLatin1Char('-') + input.month + QLatin1Char('-') + input.day;
   if (ComDate.index == 1) {
-    const QDate solar = calendar::LunarToSolar(
-        calendar::LunarDate::FromYmd(ToInt(input.year), ToInt(input.month), ToInt(input.day)));
+    // A lunar day the table does not hold (day 30 of a short month, month 13, a year
+    // outside 1901..2099) is refused like a Gregorian date that does not exist, rather
+    // than reported as a birth on 0001-01-01.
+    const auto lunar = calendar::LunarDate::FromYmd(ToInt(input.year), ToInt(input.month), ToInt(input.day));
+    if (!calendar::IsValidLunar(lunar)) throw NoSuchDate(input.dateText);
+    const QDate solar = calendar::LunarToSolar(lunar);
     input.dateText = QStringLiteral("%1-%2-%3")
                          .arg(solar.year(), 4, 10, QLatin1Char('0'))
                          .arg(solar.month(), 2, 10, QLatin1Char('0'))
@@ -126,8 +134,8 @@ void TFrmmain::RunAnalysis() {
     input.month = GbkMid(input.dateText, 6, 7);
     input.day = GbkMid(input.dateText, 9, 10);
   }
-  // 4-7. The date, its lunar date, animal and star sign. A date outside the lunar table
-  // (0001-01-01 from a rejected lunar input) has no lunar text and no animal.
+  // 4-7. The date, its lunar date, animal and star sign. A Gregorian date outside the
+  // lunar table has no lunar text and no animal.
   const QDate date = ToDate(input.dateText);
   const int age = currentYear() - ToInt(GbkMid(input.dateText, 1, 4));
   const calendar::LunarDate lunar = calendar::SolarToLunar(date);

@@ -98,8 +98,9 @@ double NameScore(const QString& surname, const QString& given, const QString& fo
   // A stored combination wins over the model, even where the two disagree.
   const int z = LookupZhScore(n.s1, n.s2, n.g1, n.g2, folder);
   if (z != 0) return z;
+  // Otherwise the model's score on the same plan scale as zh (best 80).
   const Wuge w = ComputeWuge(surname, given, folder);
-  return ComputedNameScore(w, LookupSancaiGrade(SancaiOf(w), folder));
+  return ComputedPlanScore(w, LookupSancaiGrade(SancaiOf(w), folder));
 }
 
 QString ScoreVerdict(double score) {

@@ -44,10 +44,11 @@ Wuge ComputeWuge(const QString& surname, const QString& given, const QString& fo
 // SilentStop when the statement cannot be run.
 double SancaiScore(const QString& sancai, const QString& folder = ProgramFolder());
 
-// The score of a full name: the zh score of its four stroke counts when there is one,
-// otherwise the five grid points and the three-talent points added in the order
-// 天 地 人 总 外 then the configuration. May throw SilentStop (from SancaiScore, which
-// is asked only on the computed path).
+// The score of a full name on the plan scale (best 80): the zh score of its four stroke
+// counts when there is one, otherwise the five grid points and the three-talent points
+// added in the order 天 地 人 总 外 then the configuration, scaled by 0.8 and rounded as
+// zh is (ComputedPlanScore). May throw SilentStop (from the sancai grade, which is asked
+// only on the computed path).
 double NameScore(const QString& surname, const QString& given, const QString& folder = ProgramFolder());
 
 // The summary-and-advice text of the score's band (90, 80, 70, 60 and below).

@@ -212,4 +212,8 @@ int PlanScore(double computedScore) {
                                             : -((-scaledTenths + 5) / 10));
 }
 
+int ComputedPlanScore(const Wuge& wuge, int sancaiGrade) {
+  return PlanScore(ComputedNameScore(wuge, sancaiGrade));
+}
+
 }  // namespace velmora::naming

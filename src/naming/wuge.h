@@ -130,4 +130,10 @@ double ComputedNameScore(const Wuge& wuge, int sancaiGrade);
 // value is never exactly halfway and the rounding is unambiguous.
 int PlanScore(double computedScore);
 
+// The score of a name whose stroke counts have no zh row: the computed score put on the
+// plan scale, PlanScore(ComputedNameScore(...)). So every score shown is on one scale and
+// a name outside the table (an unknown character, strokes above 36) never outranks one
+// inside it.
+int ComputedPlanScore(const Wuge& wuge, int sancaiGrade);
+
 }  // namespace velmora::naming

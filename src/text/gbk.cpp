@@ -147,12 +147,17 @@ QString Decode(const Encoded& e, int begin, int end) {
 
 bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
 
+// Bytes of one character under the byte model: 1 for ASCII and the lone byte 0x80, else 2.
+int CharBytes(char32_t cp, const Tables& t) { return (cp < 0x80 || (cp == t.single80 && cp != 0)) ? 1 : 2; }
+
 }  // namespace
+
+int GbkCharLength(char32_t codePoint) { return CharBytes(codePoint, GbkTables()); }
 
 int GbkLength(QStringView s) {
   const Tables& t = GbkTables();
   int n = 0;
-  for (char32_t cp : s.toUcs4()) n += (cp < 0x80 || (cp == t.single80 && cp != 0)) ? 1 : 2;
+  for (char32_t cp : s.toUcs4()) n += CharBytes(cp, t);
   return n;
 }
 
@@ -168,6 +173,24 @@ QString GbkCopy(QStringView s, int first, int count) {
   if (count <= 0) return {};
   const long long last = static_cast<long long>(std::max(first, 1)) + count - 1;
   return GbkMid(s, first, static_cast<int>(std::min<long long>(last, 1 << 30)));
+}
+
+QString GbkCopyWhole(QStringView s, int first, int count) {
+  const Tables& t = GbkTables();
+  const qsizetype begin = std::max(first, 1) - 1;  // 0-based byte offset of the cut
+  QString out;
+  qsizetype at = 0;     // byte offset of the current character
+  qsizetype taken = 0;  // bytes in out
+  for (char32_t cp : s.toUcs4()) {
+    const int len = CharBytes(cp, t);
+    const bool started = at + len > begin;  // the cut lies before this character's end
+    at += len;
+    if (!started) continue;
+    if (taken + len > count) break;
+    AppendCodePoint(out, cp);
+    taken += len;
+  }
+  return out;
 }
 
 QString GbkPadRight(QStringView s, int n) {

@@ -28,12 +28,20 @@ inline constexpr char16_t kUndecodable = u'\uFFFD';
 // Number of GBK bytes of s under the byte model above.
 int GbkLength(QStringView s);
 
+// Number of GBK bytes (1 or 2) of one character, given as its code point.
+int GbkCharLength(char32_t codePoint);
+
 // Bytes first..last of s (1-based, inclusive) decoded back to text. Positions outside
 // 1..GbkLength(s) are clipped; an empty range gives the empty text.
 QString GbkMid(QStringView s, int first, int last);
 
 // count bytes of s from byte position first (1-based), like a byte-wise Copy.
 QString GbkCopy(QStringView s, int first, int count);
+
+// Like GbkCopy, but whole characters only: a first byte inside a character moves back to
+// that character's first byte, and the last character is left out when it does not fit
+// whole in count bytes. So no half of a character is ever returned.
+QString GbkCopyWhole(QStringView s, int first, int count);
 
 // s followed by blanks up to n bytes; a text of n bytes or more is returned unchanged.
 QString GbkPadRight(QStringView s, int n);

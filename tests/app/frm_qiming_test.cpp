@@ -295,6 +295,10 @@ TEST_F(MainForm, DoubleClicksOpenTheAnalysis) {
   form_->ListBox1DblClick();
   EXPECT_EQ(ui_.analyses.last().surname, U("张"));
   EXPECT_EQ(ui_.analyses.last().given, U("阳明"));
+  // 张a is 3 bytes: the cut would fall inside 阳 and moves back to its start.
+  form_->controls.Xing.text = U("张a");
+  form_->ListBox1DblClick();
+  EXPECT_EQ(ui_.analyses.last().given, U("阳明"));
   // The chosen list works the same; list-mode items end in "(78)".
   form_->ListBox2 = {U("张三丰(78)")};
   form_->ListBox2Index = 0;

@@ -3,24 +3,25 @@
 // with the databases built beside the test program.
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
+#include "app/view/memo_pane.h"
 #include "recording_ui.h"
+#include "text/gbk.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTest>
 
 #include <memory>
@@ -157,12 +158,10 @@ TEST_F(MainWindowTest, AClassicRunFillsBothPanes) {
   QTest::mouseClick(child<QPushButton>("RzBitBtn6"), Qt::LeftButton);
   form->WaitForWorker();
   QCoreApplication::processEvents();
-  auto* memo = child<QPlainTextEdit>("MemoSuccess");
+  auto* memo = child<MemoPane>("MemoSuccess");
   auto* high = child<QListWidget>("ListBox1");
   ASSERT_GT(form->MemoSuccess.size(), 0);
-  EXPECT_EQ(memo->blockCount(), form->MemoSuccess.size());
-  EXPECT_EQ(memo->document()->firstBlock().text(), form->MemoSuccess.first());
-  EXPECT_EQ(memo->document()->lastBlock().text(), form->MemoSuccess.last());
+  EXPECT_EQ(memo->Lines(), form->MemoSuccess);
   EXPECT_EQ(high->count(), form->ListBox1.size());
   if (high->count() > 0) {
     EXPECT_EQ(high->item(high->count() - 1)->text(), form->ListBox1.last());
@@ -184,6 +183,41 @@ TEST_F(MainWindowTest, AMeimingRunFillsTheGridAndTheStatusStripShowsTheSource) {
   ASSERT_EQ(ui.analyses.size(), 1);
   EXPECT_EQ(QStringLiteral("张") + ui.analyses[0].given, form->gridRows[1][1]);
   EXPECT_TRUE(child<QPushButton>("RzBitBtn7")->isEnabled());  // 继续显示
+}
+
+// The all-names pane: rows on the byte-cell grid, appends that leave the view where the
+// reader put it, and selections copied exactly as the text stands.
+TEST(MemoPaneTest, ColumnsAppendsAndCopies) {
+  MemoPane pane;
+  pane.resize(400, 200);
+  pane.show();
+  const auto row = [](const char* first, const char* second) {
+    return text::GbkPadRight(QString::fromUtf8(first), 16) + text::GbkPadRight(QString::fromUtf8(second), 16);
+  };
+  const QString a = row("张三(80分)", "欧阳思远(78分)");
+  const QString b = row("张思远(80分)", "王a(70分)");
+  // The second name starts 16 cells in, whatever the first one holds.
+  EXPECT_DOUBLE_EQ(pane.ColumnX(a, a.indexOf(u'欧')), pane.ColumnX(b, b.indexOf(u'王')));
+  EXPECT_DOUBLE_EQ(pane.ColumnX(a, a.indexOf(u'欧')), 8 * pane.ColumnX(a, 1));
+
+  QStringList rows;
+  for (int i = 0; i < 100; ++i) rows << (i % 2 ? a : b);
+  pane.AppendLines(rows.mid(0, 50));
+  pane.verticalScrollBar()->setValue(10);
+  pane.AppendLines(rows.mid(50));
+  EXPECT_EQ(pane.Lines(), rows);
+  EXPECT_EQ(pane.verticalScrollBar()->value(), 10);  // the reader is not carried away
+  EXPECT_GT(pane.verticalScrollBar()->maximum(), 80);
+
+  // A double click on the second name of the top row (row 10) selects that name.
+  const QPoint second(4 + static_cast<int>(pane.ColumnX(b, b.indexOf(u'王'))) + 3, 6);
+  QTest::mouseDClick(pane.viewport(), Qt::LeftButton, Qt::NoModifier, second);
+  EXPECT_EQ(pane.SelectedText(), QStringLiteral("王a(70分)"));
+  QTest::keyClick(&pane, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&pane, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), rows.join(u'\n'));
+  pane.SetLines({});
+  EXPECT_TRUE(pane.SelectedText().isEmpty());
 }
 
 }  // namespace

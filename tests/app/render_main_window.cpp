@@ -10,6 +10,7 @@
 // reads the databases beside itself, as the program does.
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
+#include "app/view/memo_pane.h"
 #include "app/view/service_dialog.h"
 
 #include "render_support.h"
@@ -18,9 +19,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QTableView>
 
 #include <array>
@@ -88,12 +90,12 @@ int main(int argc, char* argv[]) {
   form.RzBitBtn6Click();
   form.WaitForWorker();
   QCoreApplication::processEvents();
-  const auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+  auto* memo = window.findChild<velmora::MemoPane*>(QStringLiteral("MemoSuccess"));
   const auto* high = window.findChild<QListWidget*>(QStringLiteral("ListBox1"));
   std::printf("classic run: %lld ms, %lld rows and %lld high-score names in the form, "
               "%d rows and %d names in the view\n",
               static_cast<long long>(timer.elapsed()), static_cast<long long>(form.MemoSuccess.size()),
-              static_cast<long long>(form.ListBox1.size()), memo ? memo->blockCount() : -1,
+              static_cast<long long>(form.ListBox1.size()), memo ? static_cast<int>(memo->Lines().size()) : -1,
               high ? high->count() : -1);
   form.controls.CBCode.Select(1);
   emit form.changed();
@@ -113,6 +115,22 @@ int main(int argc, char* argv[]) {
                 form.listRun.paging.TotalFound, static_cast<long long>(form.ListBox1.size()));
     if (mode == NamingMode::Meiming && grid) grid->selectRow(2);
     ok &= Save(window, out + QStringLiteral("/main_%1_run.png").arg(QLatin1String(name)));
+  }
+
+  // The all-names pane close up, three times enlarged, with the second name of the second
+  // row selected by a double click: the columns and the selection on the byte-cell grid.
+  if (memo) {
+    const QPointF at(4 + 16 * 6 + 12, 4 + 14 + 7);
+    QMouseEvent click(QEvent::MouseButtonDblClick, at, memo->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(memo->viewport(), &click);
+    QCoreApplication::processEvents();
+    QImage closeUp(QSize(420, 120) * 3, QImage::Format_ARGB32);
+    closeUp.setDevicePixelRatio(3);
+    memo->render(&closeUp, QPoint(), QRegion(0, 0, 420, 120));
+    const QString path = out + QStringLiteral("/main_classic_pane.png");
+    ok &= closeUp.save(path);
+    std::printf("wrote %s (selected: %s)\n", qUtf8Printable(path), qUtf8Printable(memo->SelectedText()));
   }
 
   velmora::ServiceDialog service(&window);

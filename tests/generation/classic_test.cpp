@@ -1,11 +1,18 @@
 // Classic mode: the statements, the output order and a run on fixture rows.
 #include "generation/classic.h"
+#include "generation/classic_feed.h"
 
 #include "../refdb/fixture.h"
 #include "refdb/connection.h"
 #include "refdb/connection_text.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace velmora {
 namespace {
@@ -135,6 +142,122 @@ TEST_F(ClassicRun, FailuresEndTheRunQuietly) {
   connection_ = std::make_unique<Connection>(DbConnectionText(DbFile::PelvanoMain, U("/nonexistent/")));
   adoFenxi_ = std::make_unique<Query>(*connection_);
   EXPECT_TRUE(Run(in).isEmpty());
+}
+
+// Five first and five second characters of 30 and 31 strokes, whose px values make every
+// name's position in the statement's order distinct: 25 names per plan.
+constexpr const char* kFiveByFive = R"sql(
+INSERT INTO word VALUES
+ ('甲','甲',30,'木','jiǎ',0,0,1,1,'1',NULL), ('乙','乙',30,'木','yǐ',100,0,1,1,'1',NULL),
+ ('丙','丙',30,'火','bǐng',200,0,1,1,'1',NULL), ('丁','丁',30,'火','dīng',300,0,1,1,'1',NULL),
+ ('戊','戊',30,'土','wù',400,0,1,1,'1',NULL),
+ ('子','子',31,'水','zǐ',0,0,1,1,'1',NULL), ('丑','丑',31,'土','chǒu',1,0,1,1,'1',NULL),
+ ('寅','寅',31,'木','yín',2,0,1,1,'1',NULL), ('卯','卯',31,'木','mǎo',3,0,1,1,'1',NULL),
+ ('辰','辰',31,'土','chén',4,0,1,1,'1',NULL);
+)sql";
+
+class ClassicOrder : public ClassicRun {
+ protected:
+  void SetUp() override {
+    ClassicRun::SetUp();
+    fixture_.Run(U("Pelvano.dll"), kFiveByFive);
+  }
+  // The names a statement gives, in its own order.
+  QStringList Rows(const QString& statement) {
+    adoFenxi_->SetSql(statement);
+    adoFenxi_->Open();
+    QStringList rows;
+    for (adoFenxi_->First(); !adoFenxi_->Eof(); adoFenxi_->Next()) rows << adoFenxi_->AsText(u"mz");
+    adoFenxi_->Close();
+    return rows;
+  }
+  // The rows of each statement in the nine-slice order, one statement after the other.
+  QStringList InSliceOrder(const QStringList& statements, const SliceOrder& order) {
+    QStringList out;
+    for (const QString& st : statements) {
+      const QStringList rows = Rows(st);
+      for (int r : NineSliceOrder(static_cast<int>(rows.size()), order)) out << rows[r - 1];
+    }
+    return out;
+  }
+  // Nine plans: statements of eight plans and of one, 200 and 25 names.
+  static ClassicInputs NinePlans() {
+    ClassicInputs in = Zhang();
+    in.selectedPlan = U("电脑全自动");
+    for (int i = 0; i < 9; ++i) in.plans << QStringLiteral("11|30-31(%1分)").arg(80 - i);
+    return in;
+  }
+};
+
+TEST_F(ClassicOrder, ARunEmitsItsRowsInTheNineSliceOrder) {
+  ClassicInputs one = Zhang();
+  one.selectedPlan = U("11|30-31(80分)");
+  const QStringList oneRows = Rows(OnePlanStatement(one, ReadPlanItem(one.selectedPlan, true)));
+  ASSERT_EQ(oneRows.size(), 25);
+  const QStringList emitted = Run(one);
+  EXPECT_EQ(emitted, InSliceOrder({OnePlanStatement(one, ReadPlanItem(one.selectedPlan, true))}, kOnePlanOrder));
+  EXPECT_NE(emitted, oneRows);  // the order is not the statement's own
+
+  const ClassicInputs all = NinePlans();
+  QList<PlanItem> plans;
+  for (const QString& p : all.plans) plans << ReadPlanItem(p, true);
+  const QStringList statements = AllPlansStatements(all, plans);
+  ASSERT_EQ(statements.size(), 2);
+  EXPECT_EQ(Run(all), InSliceOrder(statements, kAllPlansOrder));
+}
+
+TEST_F(ClassicOrder, ClearingRunningStopsBeforeTheNextGroup) {
+  ClassicInputs one = Zhang();
+  one.selectedPlan = U("11|30-31(80分)");
+  EXPECT_EQ(Run(one, 4).size(), 9);    // the group of nine under way ends, no other starts
+  EXPECT_EQ(Run(one, 20).size(), 20);  // rows 19..25 are tested one by one
+  // With all plans, a stop in the first statement also skips the statements after it.
+  const QStringList names = Run(NinePlans(), 12);
+  EXPECT_EQ(names.size(), 18);
+  for (const QString& n : names) EXPECT_FALSE(n.endsWith(U("(72分)"))) << n.toStdString();
+}
+
+// The feed writes a run's names in slices of the event loop: every name once, in order,
+// whatever the slice; a name that cannot be written ends the run.
+TEST_F(ClassicOrder, TheFeedWritesEveryNameOnceInOrderAcrossSlices) {
+  static int argc = 1;
+  static char name[] = "generation_test";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);  // queued signals need one
+
+  const ClassicInputs all = NinePlans();
+  const QStringList direct = Run(all);
+  ASSERT_EQ(direct.size(), 225);
+  struct Case {
+    int failAt;  // the name whose writing throws; 0 for none
+    qsizetype written;
+  } cases[] = {{0, 225}, {40, 39}};
+  for (const Case& c : cases) {
+    QStringList written;
+    ClassicFeed feed(running_, [&](const QString& n) {
+      if (static_cast<int>(written.size()) + 1 == c.failAt) throw std::runtime_error("bad score");
+      written << n;
+    });
+    feed.slice = std::chrono::nanoseconds(0);  // a new slice after every 32 names
+    int slices = 0, finished = 0;
+    QObject::connect(&feed, &ClassicFeed::fed, [&] { ++slices; });
+    QEventLoop loop;
+    QObject::connect(&feed, &ClassicFeed::finished, [&] {
+      ++finished;
+      loop.quit();
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    running_ = true;
+    feed.Start(all, *adoFenxi_);
+    loop.exec();
+    QCoreApplication::processEvents();  // nothing may follow the end
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(written, direct.mid(0, c.written));
+    if (c.failAt == 0) {
+      EXPECT_GE(slices, 225 / 32);
+    }
+    EXPECT_EQ(running_.load(), c.failAt == 0);
+  }
 }
 
 }  // namespace

@@ -182,16 +182,42 @@ TEST_F(Analysis, LunarInputAndTheHourAndMinuteTexts) {
   EXPECT_EQ(form_->input.year, U("1980"));
   EXPECT_EQ(form_->input.month, U("12"));
   EXPECT_EQ(form_->input.day, U("22"));
-  // A lunar date the table rejects becomes 0001-01-01; nothing lunar can be said of it.
-  Open("张", "思远", "1980", "13", "1", 1);
-  form_->RzButton1Click();
-  EXPECT_EQ(form_->RzMemo1.at(0), U("张思远,您今年:2025岁"));
-  EXPECT_EQ(form_->RzMemo1.at(1), U("您出生公历: 0001年01月01日8点00分"));
-  EXPECT_EQ(form_->RzMemo1.at(2), U("农历:"));
   // Letters in a lunar year end in the error box.
   Open("张", "思远", "198O", "1", "1", 1);
   form_->RzButton1Click();
   EXPECT_EQ(ui_.errors.size(), 1);
+}
+
+TEST_F(Analysis, ALunarDateThatDoesNotExistIsRefusedLikeAGregorianOne) {
+  const QStringList report = form_->RzMemo1 = {U("earlier report")};
+  struct Case {
+    const char *year, *month, *day;
+    int calendar;
+  } cases[] = {
+      {"2023", "2", "29", 0},   // Gregorian: no such day
+      {"2023", "1", "30", 1},   // lunar 2023-1 has 29 days
+      {"2023", "13", "1", 1},   // no thirteenth month
+      {"1900", "5", "5", 1},    // lunar years outside 1901..2099
+      {"2100", "1", "1", 1},
+  };
+  for (const Case& c : cases) {
+    const QString date = U(c.year) + U("-") + U(c.month) + U("-") + U(c.day);
+    Open("张", "思远", c.year, c.month, c.day, c.calendar);
+    form_->RzButton1Click();
+    EXPECT_EQ(ui_.errors.last(), U("Velmora|“") + date + U("”不是有效的日期。"));
+    EXPECT_EQ(form_->RzMemo1, report) << date.toStdString();  // nothing written
+    // The command line refuses it as well (velmora-cli exits with 1).
+    EXPECT_THROW(AnalysisReport({U("张"), U("男"), U(c.year), U(c.month), U(c.day), {}, {}, c.calendar, U("思远")},
+                                fixture_.Folder(), 2026),
+                 DbError);
+  }
+  EXPECT_EQ(ui_.errors.size(), 5);
+  // The first and the last lunar year of the table are accepted.
+  for (const char* year : {"1901", "2099"}) {
+    Open("张", "思远", year, "1", "1", 1);
+    form_->RzButton1Click();
+    EXPECT_EQ(ui_.errors.size(), 5) << year;
+  }
 }
 
 TEST_F(Analysis, OpeningFillsTheBoxes) {

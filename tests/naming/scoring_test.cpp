@@ -55,15 +55,16 @@ TEST_F(Scoring, WorkedExampleSingleSurnameDoubleGiven) {
   EXPECT_EQ(NumberClassOf(w.zongge), NumberClass::Lucky);
   EXPECT_EQ(NumberClassOf(w.waige), NumberClass::Unlucky);
   EXPECT_EQ(SancaiOf(w), U("金木火"));
-  // Grid points 10 + 7 + 21 + 20 + 7 = 65; the fixture grades 金木火 6 (13 points).
-  EXPECT_DOUBLE_EQ(NameScore(U("李"), U("白思"), Folder()), 78);
+  // Grid points 10 + 7 + 21 + 20 + 7 = 65; the fixture grades 金木火 6 (13 points):
+  // 78 on the model's scale, 62.4 → 62 on the plan scale of zh.
+  EXPECT_DOUBLE_EQ(NameScore(U("李"), U("白思"), Folder()), 62);
 }
 
 TEST_F(Scoring, WorkedExampleWithGradeOneAndWithoutRow) {
   fixture_.Run(QStringLiteral("KelFile.dll"), "UPDATE sancai SET djc = 1 WHERE title = '金木火';");
-  EXPECT_DOUBLE_EQ(NameScore(U("李"), U("白思"), Folder()), 85);
+  EXPECT_DOUBLE_EQ(NameScore(U("李"), U("白思"), Folder()), 68);  // 85 × 0.8
   fixture_.Run(QStringLiteral("KelFile.dll"), "DELETE FROM sancai WHERE title = '金木火';");
-  EXPECT_DOUBLE_EQ(NameScore(U("李"), U("白思"), Folder()), 64);
+  EXPECT_DOUBLE_EQ(NameScore(U("李"), U("白思"), Folder()), 51);  // 64 × 0.8 = 51.2
 }
 
 TEST_F(Scoring, ShapesOfTheName) {
@@ -141,7 +142,7 @@ TEST_F(Scoring, ZhScoreReplacesTheComputedScore) {
       {"欧阳", "玲", 79},    // double surname, single given name
       {"王", "安", 90},      // a stored 90 is shown as 90
       {"王", "文", 70},
-      {"李", "白思", 78},    // no row: the computed score
+      {"李", "白思", 62},    // no row: the computed score on the same scale
   };
   for (const Case& c : cases) {
     EXPECT_DOUBLE_EQ(NameScore(U(c.surname), U(c.given), Folder()), c.score) << c.surname << c.given;
@@ -152,8 +153,8 @@ TEST_F(Scoring, ZhScoreReplacesTheComputedScore) {
 TEST_F(Scoring, NoCharacterFound) {
   const Wuge w = ComputeWuge(U("鑫"), U("鑫"), Folder());
   EXPECT_EQ(SancaiOf(w), U("木水木"));  // the person grid 0 reads 水 by its last digit
-  // 10 + 10 + 0 + 0 + 7 (outer 2) and −1: 木水木 has no sancai row.
-  EXPECT_DOUBLE_EQ(NameScore(U("鑫"), U("鑫"), Folder()), 26);
+  // 10 + 10 + 0 + 0 + 7 (outer 2) and −1: 木水木 has no sancai row; 26 × 0.8 = 20.8.
+  EXPECT_DOUBLE_EQ(NameScore(U("鑫"), U("鑫"), Folder()), 21);
   // A grid number 0 has no row in table 81: one blank per text.
   EXPECT_EQ(Lookup81(w.renge, u"yy", Folder()), U(" "));
   EXPECT_EQ(Lookup81(w.zongge, u"jx", Folder()), U(" "));
@@ -249,8 +250,9 @@ TEST(ScoringFailures, MissingPelvanoCountsNoStrokes) {
   folder.Run(QStringLiteral("KelFile.dll"), velmora::testing::kKelFileFixture);
   EXPECT_EQ(ComputeWuge(U("张"), U("玲安"), folder.Folder()),
             (Wuge{.tiange = 1, .dige = 0, .renge = 0, .zongge = 0, .waige = 1}));
-  // No zh score either: 10 (heaven 1) + 10 (outer 1) and −1 for 木水水, which has no row.
-  EXPECT_DOUBLE_EQ(NameScore(U("张"), U("玲安"), folder.Folder()), 19);
+  // No zh score either: 10 (heaven 1) + 10 (outer 1) and −1 for 木水水, which has no
+  // row: 19 × 0.8 = 15.2.
+  EXPECT_DOUBLE_EQ(NameScore(U("张"), U("玲安"), folder.Folder()), 15);
 }
 
 TEST(ScoringFailures, MissingKelFile) {

@@ -75,6 +75,26 @@ TEST(GbkCopy, CountsFromAPosition) {
   EXPECT_EQ(GbkCopy(U("甲子年"), 1, 2147483647), U("甲子年"));  // no overflow
 }
 
+TEST(GbkCopyWhole, NeverSplitsACharacter) {
+  struct Case {
+    const char* text;
+    int first, count;
+    const char* result;
+  } cases[] = {
+      {"欧阳明", 3, 20, "阳明"},  // on a boundary: as GbkCopy
+      {"欧阳明", 4, 20, "阳明"},  // inside 阳: back to its first byte
+      {"欧阳明", 1, 3, "欧"},     // 阳 does not fit whole in 3 bytes
+      {"张a明", 3, 2, "a"},       // a single-byte character stops nowhere inside
+      {"张a明", 4, 2, "明"},
+      {"张𠮷远", 4, 4, "𠮷远"},   // a character outside GBK counts two bytes and stays whole
+      {"欧阳明", 7, 20, ""},
+      {"欧阳明", 0, 0, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GbkCopyWhole(U(c.text), c.first, c.count), U(c.result)) << c.text << " " << c.first;
+  }
+}
+
 TEST(GbkPadRight, PadsToBytes) {
   EXPECT_EQ(GbkPadRight(U("张思远(80分)"), 16), U("张思远(80分)    "));
   EXPECT_EQ(GbkLength(GbkPadRight(U("张思远(80分)"), 16)), 16);

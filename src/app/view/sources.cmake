@@ -10,6 +10,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/hot_area.cpp
   ${CMAKE_CURRENT_LIST_DIR}/memo_pane.h
   ${CMAKE_CURRENT_LIST_DIR}/memo_pane.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cell_text_edit.h
+  ${CMAKE_CURRENT_LIST_DIR}/cell_text_edit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.h
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/results_grid.h

@@ -5,7 +5,7 @@
 // a little below and right of the previous one.
 #include "tools/view/note_window.h"
 
-#include "app/view/memo_pane.h"
+#include "app/view/cell_text_edit.h"
 #include "app/view/pictures.h"
 #include "tools/view/qt_note_ui.h"
 
@@ -80,7 +80,7 @@ NoteWindow::NoteWindow(QWidget* parent)
   }
   buttons->addStretch();
 
-  memo_ = new MemoPane(this);
+  memo_ = new CellTextEdit(this);
   memo_->setObjectName(QStringLiteral("RzMemo1"));
   memo_->setReadOnly(false);  // the reader may mark up or shorten what he prints
   memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -18,7 +18,7 @@
 
 namespace velmora {
 
-class MemoPane;
+class CellTextEdit;
 
 class NoteWindow : public QWidget {
   Q_OBJECT
@@ -47,7 +47,7 @@ class NoteWindow : public QWidget {
 
   std::unique_ptr<tools::NoteUi> ui_;
   std::unique_ptr<tools::TFrmNote> form_;
-  MemoPane* memo_ = nullptr;  // RzMemo1
+  CellTextEdit* memo_ = nullptr;  // RzMemo1
   QStringList shownLines_;
   int shownPixelSize_ = 0;
 };
