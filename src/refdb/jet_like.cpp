@@ -19,7 +19,6 @@
 namespace velmora::jet {
 namespace {
 
-
 struct PatternItem {
   enum Kind { Literal, One, Any, Set } kind = Literal;
   char32_t ch = 0;
