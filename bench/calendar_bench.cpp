@@ -6,6 +6,7 @@
 #include "calendar/frm_date.h"
 #include "calendar/frm_jiri.h"
 #include "refdb/connection_text.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QFile>
@@ -52,11 +53,4 @@ BENCHMARK(BM_JiriList90Days)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace velmora
 
-int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char* argv[]) { return velmora::RunOffscreenBenchmarks(argc, argv); }

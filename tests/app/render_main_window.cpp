@@ -13,6 +13,7 @@
 #include "app/view/memo_pane.h"
 #include "app/view/service_dialog.h"
 
+#include "render_main_ui.h"
 #include "render_support.h"
 
 #include <QApplication>
@@ -38,18 +39,7 @@ using velmora::FrmQiming;
 using velmora::MainWindow;
 using velmora::NamingMode;
 
-class ConsoleUi final : public velmora::render::ConsoleDialogs<velmora::MainWindowUi> {
- public:
-  void OpenServiceWindow() override { Print("window", QStringLiteral("人工起名服务"), QString()); }
-  void OpenCalendarWindow() override { Print("window", QStringLiteral("万年历"), QString()); }
-  void OpenJiriWindow() override { Print("window", QStringLiteral("吉日"), QString()); }
-  void OpenWuxingWindow(velmora::Query&) override { Print("window", QStringLiteral("五行查询"), QString()); }
-  void ShowNameAnalysis(const velmora::NameAnalysisRequest& r) override { Print("window", QStringLiteral("姓名分析"), r.surname + r.given); }
-  void Minimize() override { Print("minimise", QString(), QString()); }
-  void CloseWindow() override { Print("close", QString(), QString()); }
-  void ExitProcess() override { Print("exit", QString(), QString()); }
-
-};
+using ConsoleUi = velmora::render::ConsoleMainWindowUi;
 
 }  // namespace
 

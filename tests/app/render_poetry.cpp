@@ -13,6 +13,7 @@
 #include "app/view/main_window.h"
 #include "tools/view/wuxing_window.h"
 
+#include "render_main_ui.h"
 #include "render_support.h"
 
 #include <QApplication>
@@ -32,17 +33,7 @@ using velmora::PoetryPanel;
 using velmora::render::Print;
 using velmora::render::Save;
 
-class ConsoleUi final : public velmora::render::ConsoleDialogs<velmora::MainWindowUi> {
- public:
-  void OpenServiceWindow() override {}
-  void ShowNameAnalysis(const velmora::NameAnalysisRequest&) override {}
-  void OpenCalendarWindow() override {}
-  void OpenJiriWindow() override {}
-  void OpenWuxingWindow(velmora::Query&) override {}
-  void Minimize() override {}
-  void CloseWindow() override {}
-  void ExitProcess() override {}
-};
+using ConsoleUi = velmora::render::ConsoleMainWindowUi;
 
 // Clicks the author of that dynasty and the poem of that title, as a user does, and adds it.
 bool ShowPoem(FrmQiming& form, const QString& dynasty, const QString& author, const QString& title) {
