@@ -38,7 +38,6 @@ check_asan() {
   # halt_on_error keeps the first report readable; leaks are reported at exit.
   ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  LSAN_OPTIONS=suppressions=$root/tools/lsan.supp \
     ctest --test-dir build-asan -j2 --output-on-failure >build-asan/ctest.log 2>&1
   local total failed reports
   total=$(grep -oE 'out of [0-9]+' build-asan/ctest.log | tail -1 | grep -oE '[0-9]+')
