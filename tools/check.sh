@@ -80,6 +80,8 @@ check_fuzz() {
   local bad=0 line=""
   for t in $targets; do
     # New units go to build-fuzz/corpus/<target>; the committed seeds are read too.
+    # Crashes of an earlier run are not this run's: each run starts with an empty folder.
+    rm -rf "build-fuzz/crashes/$t"
     mkdir -p "build-fuzz/corpus/$t" "build-fuzz/crashes/$t"
     local log="build-fuzz/$t.log"
     (cd "build-fuzz/bin" && "./$t" -max_total_time=$((minutes * 60)) -max_len=4096 -timeout=25 \
