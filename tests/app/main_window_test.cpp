@@ -1,10 +1,8 @@
 // The main window's view binds to its form: a click or typed text reaches the form's
 // handler, and what the form changes reaches the widgets. Runs on the offscreen platform
 // with the databases built beside the test program.
-#include "app/frm_qiming.h"
-#include "app/view/main_window.h"
 #include "app/view/memo_pane.h"
-#include "recording_ui.h"
+#include "main_window_fixture.h"
 #include "text/gbk.h"
 
 #include <gtest/gtest.h>
@@ -29,44 +27,12 @@
 namespace velmora {
 namespace {
 
-using testing::RecordingUi;
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainWindowFixture {
  protected:
   void SetUp() override {
-    form = std::make_unique<FrmQiming>(ui, QCoreApplication::applicationDirPath() + u'/');
-    form->FormCreate();
-    window = std::make_unique<MainWindow>(*form);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    MainWindowFixture::SetUp();
     ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u'\n').toStdString();
   }
-  void TearDown() override {
-    if (form) form->WaitForWorker();
-    window.reset();
-    form.reset();
-  }
-
-  template <class W>
-  W* child(const char* name) {
-    W* w = window->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-
-  // Types a text into a line edit as a user does and leaves the field.
-  void typeAndLeave(const char* name, const QString& text) {
-    QLineEdit* edit = child<QLineEdit>(name);
-    edit->setFocus(Qt::MouseFocusReason);
-    edit->selectAll();
-    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
-    child<QPushButton>("RzBitBtn6")->setFocus(Qt::TabFocusReason);  // leaves the field
-  }
-
-  RecordingUi ui;
-  std::unique_ptr<FrmQiming> form;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartsWithTheFormsDefaults) {

@@ -1,9 +1,7 @@
 // 诗词模式, 组合模式 and the 五行 window driven through their widgets as a user drives
 // them, on the databases built beside the test program (offscreen platform).
-#include "app/frm_qiming.h"
-#include "app/view/main_window.h"
+#include "main_window_fixture.h"
 #include "tools/view/wuxing_window.h"
-#include "recording_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -25,37 +23,16 @@
 namespace velmora {
 namespace {
 
-using testing::RecordingUi;
-
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-class PoetryView : public ::testing::Test {
+class PoetryView : public testing::MainWindowFixture {
  protected:
   void SetUp() override {
-    form = std::make_unique<FrmQiming>(ui, QCoreApplication::applicationDirPath() + u'/');
-    form->FormCreate();
-    window = std::make_unique<MainWindow>(*form);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    type("Xing", U("张"));
+    MainWindowFixture::SetUp();
+    typeAndLeave("Xing", U("张"));
   }
 
-  template <class W>
-  W* child(const char* name) {
-    W* w = window->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
   void click(const char* button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
-  // Types into a line edit and leaves it.
-  void type(const char* name, const QString& text) {
-    auto* edit = child<QLineEdit>(name);
-    edit->setFocus(Qt::MouseFocusReason);
-    edit->selectAll();
-    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
-    child<QPushButton>("RzBitBtn6")->setFocus(Qt::TabFocusReason);
-  }
   // Types text as key presses carrying it (Chinese text has no key of its own).
   static void keys(QWidget* widget, const QString& text) {
     widget->setFocus();
@@ -96,10 +73,6 @@ class PoetryView : public ::testing::Test {
     }
     EXPECT_EQ(child<QListWidget>("ListBox1")->count(), names.size());
   }
-
-  RecordingUi ui;
-  std::unique_ptr<FrmQiming> form;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(PoetryView, BrowseCollectAndName) {
@@ -119,7 +92,7 @@ TEST_F(PoetryView, BrowseCollectAndName) {
   ASSERT_TRUE(clickItem(poems, nullptr, U("静夜思")));
   EXPECT_TRUE(child<QPlainTextEdit>("MemoSgnr")->toPlainText().startsWith(U("床前")));
   click("RzBitBtn40");
-  type("EditTiaojian", U("春眠不觉晓"));
+  typeAndLeave("EditTiaojian", U("春眠不觉晓"));
   // Leaving the box ran XingExit: the plans of 张 again, now with 诗词模式's bound of 60.
   EXPECT_TRUE(form->adoTem().Sql().contains(U(" and zf >= 60 "))) << form->adoTem().Sql().toStdString();
   click("RzBitBtn41");
