@@ -26,13 +26,13 @@ constexpr int kMaxStrokes = 36;
 void BuildWord(const BuildContext& ctx, Database& db) {
   db.Exec(QStringLiteral(
       "CREATE TABLE word (zi TEXT NOT NULL, ft TEXT, bh INTEGER, wuhang TEXT, pinyin TEXT, "
-      "px INTEGER, id INTEGER, nan INTEGER, nv INTEGER, xb TEXT, Aflag)"));
+      "px INTEGER, id INTEGER, nan INTEGER, nv INTEGER, xb TEXT, Aflag, wuhang_alt TEXT)"));
   const QStringList columns = {QStringLiteral("zi"),     QStringLiteral("ft"),
                                QStringLiteral("bh"),     QStringLiteral("wuhang"),
                                QStringLiteral("pinyin"), QStringLiteral("px"),
                                QStringLiteral("id"),     QStringLiteral("nan"),
                                QStringLiteral("nv"),     QStringLiteral("xb"),
-                               QStringLiteral("Aflag")};
+                               QStringLiteral("Aflag"),  QStringLiteral("wuhang_alt")};
   const QStringList integers = {QStringLiteral("bh"), QStringLiteral("px"), QStringLiteral("id"),
                                 QStringLiteral("nan"), QStringLiteral("nv")};
   auto source = ReadTsvIfPresent(ctx.SourcePath(QStringLiteral("word.tsv")));

@@ -40,8 +40,12 @@ SOURCES = os.path.join(REFDATA, "sources")
 CURATED = os.path.join(SOURCES, "curated")
 CHECKS = os.path.join(REFDATA, "checks")
 
-HEADER = ["zi", "ft", "bh", "pinyin", "wuhang", "px", "id", "nan", "nv", "xb", "aflag"]
+HEADER = ["zi", "ft", "bh", "pinyin", "wuhang", "px", "id", "nan", "nv", "xb", "aflag",
+          "wuhang_alt"]
 ELEMENTS = "金木水火土"
+# What an element override rests on: what the character means, a radical or part the
+# references read, or the sound of its old initial.
+ELEMENT_BASES = ("meaning", "radical", "sound")
 
 # Stroke counts of the 214 Kangxi radicals as the dictionary groups them
 # (radicals 1-6 have one stroke, 7-29 two, ...).  The full radical counts
@@ -285,12 +289,10 @@ class Deriver:
         return bh
 
     # wuhang ----------------------------------------------------------------
-    def element(self, zi, main, pinyin):
-        """Override, else the element of the Kangxi radical of the traditional
-        form (蘭 艸 for 兰, 雲 雨 for 云), else that of the character as
-        written, else the five-tone element of the reading."""
-        if zi in self.wx_over:
-            return self.wx_over[zi]["wuhang"], "override"
+    def rule_element(self, zi, main, pinyin):
+        """The element of the Kangxi radical of the traditional form (蘭 艸 for
+        兰, 雲 雨 for 云), else that of the character as written, else the
+        five-tone element of the reading."""
         for ch in (main, zi):
             rs = self.info(ch).get("kRSKangXi", "").split()
             if rs:
@@ -298,6 +300,22 @@ class Deriver:
                 if rad in self.rad_wx:
                     return self.rad_wx[rad]["wuhang"], "radical"
         return five_tone_element(pinyin), "five-tone"
+
+    def element(self, zi, main, pinyin):
+        """(element, how it was found, the other element where the references
+        split).  An override wins, except that a split resting on the radical
+        or the sound only marks the rule's own element: the script stops when
+        the two differ, so a split never changes an element by mistake."""
+        wuhang, how = self.rule_element(zi, main, pinyin)
+        over = self.wx_over.get(zi)
+        if over is None:
+            return wuhang, how, ""
+        if over["alt"] and over["basis"] != "meaning":
+            if over["wuhang"] != wuhang:
+                die("element_overrides.tsv line %d: split %s keeps %s, but the rule gives %s"
+                    % (over["_line"], zi, over["wuhang"], wuhang))
+            return wuhang, how, over["alt"]
+        return over["wuhang"], "override", over["alt"]
 
     def derive(self):
         chars = gbk_hanzi()
@@ -330,9 +348,13 @@ class Deriver:
         for zi, row in self.wx_over.items():
             if row["wuhang"] not in ELEMENTS:
                 die("element override %s: %r is not an element" % (zi, row["wuhang"]))
+            if row["basis"] not in ELEMENT_BASES or not row["reason"]:
+                die("element override %s: basis must be meaning, radical or sound, with a reason" % zi)
+            if row["alt"] and (row["alt"] not in ELEMENTS or row["alt"] == row["wuhang"]):
+                die("element override %s: alt %r is not another element" % (zi, row["alt"]))
 
         rows = []
-        stats = {"five-tone": 0, "radical": 0, "override": 0}
+        stats = {"five-tone": 0, "radical": 0, "override": 0, "split": 0}
         for zi in chars:
             forms = self.traditional_forms(zi)
             # The database holds GBK text: ft keeps the forms GBK can encode,
@@ -345,8 +367,9 @@ class Deriver:
                 pinyin = self.py_over[zi]["pinyin"]
             else:
                 pinyin = first_reading(self.info(zi)) or first_reading(self.info(forms[0]))
-            wuhang, how = self.element(zi, forms[0], pinyin)
+            wuhang, how, alt = self.element(zi, forms[0], pinyin)
             stats[how] += 1
+            stats["split"] += bool(alt)
             if zi in names:
                 rank, row = names[zi]
                 xb = row["xb"]
@@ -359,7 +382,7 @@ class Deriver:
             else:
                 xb, nan, nv, px, ident, aflag = "0", 0, 0, PX_NONCANDIDATE, ID_NONCANDIDATE, "1"
             rows.append([zi, ft, str(bh), pinyin, wuhang, str(px), str(ident),
-                         str(nan), str(nv), xb, aflag])
+                         str(nan), str(nv), xb, aflag, alt])
         return rows, stats
 
 
@@ -443,7 +466,8 @@ def main():
     print("rows %d, candidates %d (boys only %d, girls only %d, both %d)" % (
         len(rows), len(cand), sum(r[9] == "男" for r in cand),
         sum(r[9] == "女" for r in cand), sum(r[9] == "1" for r in cand)))
-    print("elements by override %(override)d, by radical %(radical)d, by five-tone %(five-tone)d" % stats)
+    print("elements by override %(override)d, by radical %(radical)d, by five-tone %(five-tone)d;"
+          " %(split)d marked split" % stats)
     print("check list %d rows, %d agree, %d disagree" % (n_checks, n_checks - len(bad), len(bad)))
     print("derived in %.1f s" % (t1 - t0))
     if args.sample:
