@@ -92,8 +92,9 @@ TEST(Word, ElementSamples) {
   for (const auto& row : table) {
     EXPECT_EQ(db.Text(QStringLiteral("select wuhang || '/' || ifnull(wuhang_alt, '') from word "
                                      "where zi = '%1'")
-                          .arg(QString::fromUtf8(row[0]))),
-              QString::fromUtf8(row[1]))
+                          .arg(QString::fromUtf8(row[0])))
+                  .toStdString(),
+              row[1])
         << row[0];
   }
 }
@@ -109,8 +110,9 @@ TEST(Word, ElementOverridesNameABasis) {
     EXPECT_TRUE(QStringList({"meaning", "radical", "sound"}).contains(f.value(2)) && !f.value(4).isEmpty())
         << f[0].toStdString() << ": basis " << f.value(2).toStdString();
     EXPECT_EQ(db.Text(QStringLiteral("select wuhang || '/' || ifnull(wuhang_alt, '') from word "
-                                     "where zi = '%1'").arg(f[0])),
-              f.value(1) + u'/' + f.value(3))
+                                     "where zi = '%1'").arg(f[0]))
+                  .toStdString(),
+              (f.value(1) + u'/' + f.value(3)).toStdString())
         << f[0].toStdString();
   }
 }
