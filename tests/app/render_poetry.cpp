@@ -11,7 +11,7 @@
 // Usage: render_poetry [output folder]
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
-#include "tools/view/wuxing_window.h"
+#include "app/view/wuxing_window.h"
 
 #include "render_main_ui.h"
 #include "render_support.h"

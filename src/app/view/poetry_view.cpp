@@ -246,6 +246,7 @@ void PoetryPanelView::renderTree() {
       item->setData(0, kAuthorRole, -1);
       for (int a = 0; a < node.children.size(); ++a) {
         auto* child = new QTreeWidgetItem(item, QStringList{node.children[a].text});
+        child->setToolTip(0, node.children[a].text);  // the full name where the column cuts it
         child->setIcon(0, authorIcon);
         child->setData(0, kIndexRole, d);
         child->setData(0, kAuthorRole, a);
