@@ -9,6 +9,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 namespace {
 constexpr int kButtonWidth = 18;
@@ -22,7 +24,19 @@ DateField::DateField(QWidget* parent) : QWidget(parent) {
   button_->setArrowType(Qt::DownArrow);
   button_->setFocusPolicy(Qt::NoFocus);
   button_->setToolTip(QStringLiteral("选择日期"));
-  connect(edit_, &QLineEdit::textEdited, this, [this] { takeTyped(false); });
+  // A paste or an input method's commit changes several characters at once and is read as
+  // a whole date; single keystrokes wait for the end of the date (Return or leaving), since
+  // 2023-02-2 on the way to 2023-02-29 is a date of its own.
+  connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    // The characters this edit inserted: what lies between the parts it kept.
+    qsizetype prefix = 0, suffix = 0;
+    const qsizetype keep = std::min(text.size(), lastText_.size());
+    while (prefix < keep && text[prefix] == lastText_[prefix]) ++prefix;
+    while (suffix < keep - prefix && text[text.size() - 1 - suffix] == lastText_[lastText_.size() - 1 - suffix]) ++suffix;
+    const bool whole = text.size() - prefix - suffix > 1;
+    lastText_ = text;
+    if (whole) takeTyped(false);
+  });
   connect(edit_, &QLineEdit::editingFinished, this, [this] { takeTyped(true); });
   connect(button_, &QToolButton::clicked, this, &DateField::openCalendar);
 }
@@ -32,6 +46,7 @@ void DateField::setDate(QDate date) {
   date_ = date;
   if (!edit_->hasFocus() || calendar::ParseTypedDate(edit_->text()) != date) {
     edit_->setText(date.toString(kFormat));
+    lastText_ = edit_->text();
   }
 }
 
@@ -61,11 +76,13 @@ void DateField::takeTyped(bool finished) {
   if (inRange) {
     accept(*typed);
     if (finished) edit_->setText(typed->toString(kFormat));
+    lastText_ = edit_->text();
     return;
   }
   if (!finished) return;
   const QString text = edit_->text();
   edit_->setText(date_.isValid() ? date_.toString(kFormat) : QString());
+  lastText_ = edit_->text();
   if (text.trimmed().isEmpty() || (date_.isValid() && text == date_.toString(kFormat))) return;
   const QString reason = typed ? QStringLiteral("“%1”不在 %2 至 %3 之间。")
                                      .arg(text, first_.toString(kFormat), last_.toString(kFormat))

@@ -2,9 +2,10 @@
 //
 // A QDateEdit edits one section at a time, so selecting all of it and typing 1989-08-01
 // leaves the year as it was. This field is a plain line edit: whatever is typed or pasted
-// is read as a whole by calendar::ParseTypedDate. A complete date within the range is taken
-// at once (dateChanged); leaving the field with anything else shows the reason under the
-// field and puts the last good date back, so nothing typed is silently lost or half-applied.
+// is read as a whole by calendar::ParseTypedDate. A pasted date is taken at once, a typed one
+// at Return or when the field is left (dateChanged); a text that is no date in range shows
+// the reason under the field and puts the last good date back, so nothing typed is silently
+// lost or half-applied.
 // The button beside it opens a month calendar.
 #pragma once
 
@@ -43,6 +44,7 @@ class DateField : public QWidget {
   QLineEdit* edit_ = nullptr;
   QToolButton* button_ = nullptr;
   QDate date_;
+  QString lastText_;  // the text after the last edit or setting
   QDate first_{1901, 1, 1};
   QDate last_{2099, 12, 31};
 };
