@@ -4,8 +4,14 @@
 // clear refusal: no crash, no other exception, no sanitizer report, and never a report
 // built on a date that was not given.
 //
+// The same input also drives what the naming commands do with text a user gives them: the
+// source line of a poetry or 组合 name (fields from the tenth on are the collected text,
+// the second field the given name) never grows beyond its bound, and a surname is either
+// taken or refused with a reason.
+//
 // The input is the fields separated by line breaks; the databases are the built ones.
 #include "bazi/report.h"
+#include "generation/poetry_source.h"
 #include "naming/analysis.h"
 #include "refdb/errors.h"
 
@@ -58,10 +64,19 @@ void BirthChart(const QStringList& fields) {
   }
 }
 
+// Every part of a source line is at most SourceLines::kLongLine characters, whatever the text.
+void SourceLine(const QStringList& fields) {
+  const QString text = fields.mid(9).join(QLatin1Char('\n'));
+  const QString source = velmora::SourceLines(text).For(Field(fields, 1));
+  for (const QString& part : source.split(QStringLiteral(" / "))) {
+    Check(part.toUcs4().size() <= velmora::SourceLines::kLongLine);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size > 400) return 0;
+  if (size > 4000) return 0;
   const QStringList fields = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))
                                  .split(QLatin1Char('\n'));
   velmora::NameAnalysisRequest r;
@@ -84,5 +99,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(e.what() != nullptr && e.what()[0] != '\0');  // a refusal says why
   }
   BirthChart(fields);
+  SourceLine(fields);
   return 0;
 }

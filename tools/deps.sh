@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei qt6-translations-l10n
 )
 
 missing=()

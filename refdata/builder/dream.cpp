@@ -62,6 +62,7 @@ void BuildDream(const BuildContext& ctx, Database& db) {
   BuildWeightTable(ctx, db, QStringLiteral("chenggu3"), QStringLiteral("day2"));
   BuildWeightTable(ctx, db, QStringLiteral("chenggu4"), QStringLiteral("time"));
   BuildVerses(ctx, db);
+  BuildDreams(ctx, db);
 }
 
 }  // namespace velmora::refdb_build

@@ -193,6 +193,7 @@ void BuildPelvano(const BuildContext& ctx, Database& db) {
   BuildWord(ctx, db);
   BuildZh(db);
   BuildMeiming(ctx, db);
+  BuildNicknames(ctx, db);
 }
 
 }  // namespace velmora::refdb_build

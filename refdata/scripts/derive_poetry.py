@@ -23,6 +23,12 @@ Titles: a ci (花间集, 南唐二主词, 全宋词) is titled by its tune and i
 still has two poems of one title, the later ones get 其二, 其三, ... appended.
 The text d_nr is the poem's lines joined by line breaks.
 
+Editorial marks of the sources are resolved in texts, titles and authors (clean_line): a bracketed emendation,
+虏障抵[祁]连, keeps its characters when GBK holds them (虏障抵祁连) and is dropped
+otherwise (a character outside GBK, □ for a lost one); bracketed footnote numbers ([一],
+[一○]) are dropped; a line holding a web page's leftovers (HTTP headers in one 元曲 text)
+is dropped.
+
 usage: python3 derive_poetry.py [upstream data dir]
 """
 
@@ -68,6 +74,38 @@ def lines_of(poem):
     return []
 
 
+FOOTNOTE = set("一二三四五六七八九十○〇")
+BRACKETED = re.compile(r"\[([^\[\]]*)\]")
+
+
+def in_gbk(text):
+    try:
+        text.encode("gbk")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+# Characters outside GBK with a standard form inside it (the Tang poet 耿湋).
+GBK_FORMS = {"𣲗": "湋"}
+
+
+def resolve_bracket(m):
+    inside = "".join(GBK_FORMS.get(c, c) for c in m.group(1))
+    if not inside or set(inside) <= FOOTNOTE or "□" in inside or not in_gbk(inside):
+        return ""
+    return inside
+
+
+def clean_line(line):
+    """A line with the sources' editorial marks resolved; empty when it is not poetry."""
+    if "Content-Type=" in line or "{Connection=" in line:
+        return ""
+    line = BRACKETED.sub(resolve_bracket, line)
+    # A bracket left without its partner (an emendation spanning two lines) says nothing.
+    return line.replace("[", "").replace("]", "").strip()
+
+
 def first_phrase(lines):
     if not lines:
         return ""
@@ -104,6 +142,9 @@ class Library:
         rows = []
         for n, i in enumerate(order, 1):
             dynasty, author, title, lines, _ = self.poems[i]
+            lines = [c for c in (clean_line(l) for l in lines) if c]
+            author = clean_line(author) or "佚名"
+            title = clean_line(title)
             au = authors.setdefault((dynasty, author), len(authors) + 1)
             if not title:
                 title = "无题"

@@ -180,7 +180,23 @@ void FrmQiming::RzBitBtn6Click() {
 // 组合模式 runs the poetry run over the text typed into its tab, as its caption promises.
 void FrmQiming::RunPoetry() {
   if (Trim(RzPanel30.MemoYixuan).isEmpty()) {
-    ui_.ShowNotice(QStringLiteral("没有选择诗词，请查看已选诗词!"));
+    if (mode == NamingMode::Zuhe) {
+      // 组合模式 asks for typed text, not chosen poems; names of an earlier run are not
+      // this text's names.
+      StopWorker();
+      StartRun();
+      running_ = false;
+      ListBox1Sources.clear();
+      poetryList_.clear();
+      StatusText.clear();
+      ui_.ShowNotice(QStringLiteral("请先输入要组合的文字。"));
+    } else {
+      ui_.ShowNotice(QStringLiteral("没有选择诗词，请查看已选诗词!"));
+    }
+    return;
+  }
+  if (CollectedTextTooLong(RzPanel30.MemoYixuan)) {
+    ui_.ShowNotice(QString::fromUtf16(kCollectedTooLong));
     return;
   }
   // A classic run still going works on ADOFenxi: it is stopped and its names delivered
@@ -222,7 +238,15 @@ void FrmQiming::ListBox1Click() {
 }
 
 void FrmQiming::PoetryPanelClick(void (PoetryPanel::*handler)()) {
-  RunHandler([this, handler] { (RzPanel30.*handler)(); });
+  RunHandler([this, handler] {
+    const QString before = RzPanel30.MemoYixuan;
+    (RzPanel30.*handler)();
+    // A poem that would take the collected text past the bound is not added.
+    if (CollectedTextTooLong(RzPanel30.MemoYixuan) && !CollectedTextTooLong(before)) {
+      RzPanel30.MemoYixuan = before;
+      ui_.ShowNotice(QString::fromUtf16(kCollectedTooLong));
+    }
+  });
 }
 
 // The start of every naming run: Running, and the panes it fills emptied.
@@ -359,6 +383,21 @@ void FrmQiming::Image5Click() { ui_.CloseWindow(); }
 void FrmQiming::Image14Click() { RunHandler([this] { ui_.OpenServiceWindow(); }); }
 void FrmQiming::Image13Click() { RunHandler([this] { ui_.OpenCalendarWindow(); }); }
 void FrmQiming::Image11Click() { RunHandler([this] { ui_.OpenJiriWindow(); }); }
+void FrmQiming::Image12Click() { RunHandler([this] { ui_.OpenJiemengWindow(); }); }
+
+// 小名 works on the name the parent is looking at: the one selected in a name list or the
+// grid, else the first chosen name; with none, the window lists the common nicknames.
+void FrmQiming::Image10Click() {
+  RunHandler([this] {
+    QString item;
+    if (ListBox1Index >= 0 && ListBox1Index < ListBox1.size()) item = ListBox1[ListBox1Index];
+    else if (ListBox2Index >= 0 && ListBox2Index < ListBox2.size()) item = ListBox2[ListBox2Index];
+    else if (gridRow > 0 && gridRow <= static_cast<int>(gridRows.size())) item = gridRows[gridRow - 1][1];
+    else if (!ListBox2.isEmpty()) item = ListBox2.first();
+    const QString given = item.isEmpty() ? QString() : GivenNameOfItem(item, controls.Xing.text);
+    ui_.OpenXiaomingWindow(Trim(controls.Xing.text), given, controls.CBsex.index != 1);
+  });
+}
 void FrmQiming::Image7Click() { RunHandler([this] { ui_.OpenWuxingWindow(*ADOTem); }); }
 NameAnalysisRequest FrmQiming::AnalysisRequest(const QString& given) const {
   NameAnalysisRequest r;

@@ -36,6 +36,9 @@ class MainWindowUi : public Ui {
   virtual void OpenJiriWindow() = 0;      // 吉日, modal
   virtual void ShowNameAnalysis(const NameAnalysisRequest& request) = 0;  // modal
   virtual void OpenWuxingWindow(Query& adoTem) = 0;  // 五行, modal; looks up on the main window's ADOTem
+  // 小名 for a surname, a given name (may be empty) and a sex; 解梦. Both modal.
+  virtual void OpenXiaomingWindow(const QString& /*surname*/, const QString& /*given*/, bool /*male*/) {}
+  virtual void OpenJiemengWindow() {}
   // The notes viewer, not modal: a note of KelBirth.dll by its code (a SilentStop when the
   // database cannot be read), or a passed text under a caption. A Ui that opens no windows
   // (a benchmark's) need not implement them.
@@ -112,6 +115,8 @@ class FrmQiming : public QObject {
   void Image14Click();          // toolbar 服务
   void Image13Click();          // toolbar 日历
   void Image11Click();          // toolbar 吉日
+  void Image10Click();          // toolbar 小名: for the name selected in a list or the grid
+  void Image12Click();          // toolbar 解梦
   void Image8Click();           // toolbar 五格: note XM016
   void Image9Click();           // toolbar 三才: note XM017
   void Image2Click();           // toolbar 八字: the birth-chart report into REbazi and a note window

@@ -2,6 +2,7 @@
 #include "app/frm_qiming.h"
 #include "app/locale_formats.h"
 #include "app/view/main_window.h"
+#include "app/view/qt_dialogs.h"
 #include "app/view/qt_ui.h"
 #include "refdb/connection_text.h"
 
@@ -20,8 +21,9 @@ int main(int argc, char* argv[]) {
     }
   }
   QApplication app(argc, argv);
+  // No display name: Qt would append " — Velmora" to every window title and cut short
+  // captions such as "提示".
   QApplication::setApplicationName(QStringLiteral("Velmora"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("velmora"));
   // The 12-pixel 宋体 of the windows, with a CJK font of this system where 宋体 is missing;
@@ -29,6 +31,7 @@ int main(int argc, char* argv[]) {
   QFont font(QStringList{QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
   font.setPixelSize(12);
   QApplication::setFont(font);
+  velmora::qt_dialogs::InstallChineseTranslations();
 
   // A failure here is ignored; the program's own formats are set when the window shows.
   try {

@@ -122,8 +122,8 @@ QString ListStatement(const ListInputs& in, const SurnameInfo& s, int topPlans, 
   return sql + QStringLiteral(")d ");
 }
 
-QString ListItemText(const QString& surname, const QString& given, qint64 zf) {
-  return surname + given + QLatin1Char('(') + QString::number(zf) + QLatin1Char(')');
+QString ListItemText(const QString& surname, const QString& given, qint64 zf, bool fen) {
+  return surname + given + QLatin1Char('(') + QString::number(zf) + (fen ? QStringLiteral("分)") : QStringLiteral(")"));
 }
 
 }  // namespace velmora

@@ -65,7 +65,8 @@ QString ListSexPiece(bool twoChars, bool male);
 QString ListStatement(const ListInputs& in, const SurnameInfo& s, int topPlans, int scoreFloor, int b, int c,
                       const QString* idiomText);
 
-// The high-score list item of a row: 张思远(76).
-QString ListItemText(const QString& surname, const QString& given, qint64 zf);
+// The high-score list item of a row: 张思远(76) in list and idiom mode; with fen, as 美名模式
+// writes it like the poetry modes, 张思远(76分).
+QString ListItemText(const QString& surname, const QString& given, qint64 zf, bool fen = false);
 
 }  // namespace velmora

@@ -17,6 +17,7 @@ int ListRun::Open(ListKind kind, const ListInputs& in, Query& adoTem, Query& ado
   surnameInfo = ReadSurnameInfo(adoTem, in);
   TopPlans = TopPlansOf(in.twoChars, in.fixed);
   sources_ = kind == ListKind::Meiming && in.twoChars;
+  meiming_ = kind == ListKind::Meiming;
   // A chosen plan restricts the strokes; 美名模式 has no plan choice.
   int b = 0;
   int c = 0;
@@ -72,6 +73,8 @@ QString ListRun::Source(const Query& q) const {
                            Trim(q.AsText(u"ju")));
 }
 
-QString ListRun::Item(const Query& q) const { return ListItemText(surname_, q.AsText(u"zi"), q.AsInt(u"zf")); }
+QString ListRun::Item(const Query& q) const {
+  return ListItemText(surname_, q.AsText(u"zi"), q.AsInt(u"zf"), meiming_);
+}
 
 }  // namespace velmora

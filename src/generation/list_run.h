@@ -54,6 +54,7 @@ class ListRun {
  private:
   QString surname_;      // the trimmed surname of the run
   bool sources_ = false; // the rows carry a poem (美名, two-character given names)
+  bool meiming_ = false; // 美名 items carry 分, as the poetry modes write them
 };
 
 }  // namespace velmora

@@ -92,6 +92,12 @@ QString PoetryStatement(const PoetryInputs& in, int s1, int s2, int scoreFloor) 
          (in.twoChars ? QStringLiteral(") p where you > 0 order by zf desc ") : QStringLiteral(") p where you > 0 order by zf desc"));
 }
 
+bool CollectedTextTooLong(const QString& text) {
+  // At most three UTF-8 bytes for each UTF-16 unit: most texts are decided without encoding.
+  if (text.size() * 3 <= kMaxCollectedBytes) return false;
+  return text.toUtf8().size() > kMaxCollectedBytes;
+}
+
 PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoFenxi, const std::atomic<bool>& running,
                               const std::function<void()>& clearList,
                               const std::function<void(const PoetryName&)>& emitName) {

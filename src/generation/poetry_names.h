@@ -19,6 +19,14 @@
 
 namespace velmora {
 
+// The most collected text a run takes (UTF-8 bytes): about 340,000 characters, some 150
+// times the longest poem of the library. The whole text enters the statement and the
+// source index, so a larger one would cost memory and time out of all proportion; the
+// window and the command line refuse it with kCollectedTooLong and keep it as it is.
+constexpr qsizetype kMaxCollectedBytes = 1024 * 1024;
+inline constexpr char16_t kCollectedTooLong[] = u"已选诗词或输入的文字超过 1 MB，请删减后再取名。";
+bool CollectedTextTooLong(const QString& text);
+
 // What a poetry run reads from the main window.
 struct PoetryInputs {
   QString surname;              // trimmed Xing

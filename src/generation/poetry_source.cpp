@@ -4,6 +4,7 @@
 #include "text/gbk.h"
 
 #include <algorithm>
+#include <string>
 
 namespace velmora {
 
@@ -30,7 +31,40 @@ QStringList Sentences(const QString& line) {
   return out;
 }
 
+// A clause or sentence mark, after which a cut may fall.
+bool EndsClause(char32_t c) {
+  static const std::u32string kMarks = U"，、：,:。！？；!?;";
+  return kMarks.find(c) != std::u32string::npos;
+}
+
 }  // namespace
+
+QString SourceLines::Clip(const QString& line, const QList<uint>& chars) {
+  const QList<uint> cps = line.toUcs4();
+  const qsizetype n = cps.size();
+  if (n <= kLongLine) return line;
+  qsizetype first = -1, last = -1;  // code-point positions of the name's characters
+  for (qsizetype i = 0; i < n; ++i) {
+    if (!chars.contains(cps[i])) continue;
+    if (first < 0) first = i;
+    last = i;
+  }
+  if (first < 0) return QString::fromUcs4(reinterpret_cast<const char32_t*>(cps.constData()), kLongLine);
+  // The clauses that hold them: back to the mark before the first, on to the mark after the
+  // last (kept, as the line keeps it).
+  qsizetype from = first, to = last + 1;
+  while (from > 0 && !EndsClause(cps[from - 1])) --from;
+  while (to < n && !EndsClause(cps[to - 1])) ++to;
+  if (to - from > kLongLine) {
+    // Still too long: kLongLine characters around the found span, as evenly as the line
+    // allows.
+    const qsizetype span = std::min<qsizetype>(last - first + 1, kLongLine);
+    const qsizetype before = (kLongLine - span) / 2;
+    from = std::clamp<qsizetype>(first - before, 0, n - kLongLine);
+    to = from + kLongLine;
+  }
+  return text::Trim(QString::fromUcs4(reinterpret_cast<const char32_t*>(cps.constData() + from), to - from));
+}
 
 SourceLines::SourceLines(const QString& text) {
   for (const QString& raw : QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n'))) {
@@ -59,13 +93,14 @@ QString SourceLines::For(const QString& given) const {
     for (int line : *lists.front()) {
       if (std::all_of(lists.cbegin() + 1, lists.cend(),
                       [line](const QList<int>* l) { return std::binary_search(l->cbegin(), l->cend(), line); })) {
-        return lines_[line];
+        return Clip(lines_[line], chars);
       }
     }
   }
   QStringList each;
   for (const QList<int>* l : lists) {
-    if (!each.contains(lines_[l->front()])) each << lines_[l->front()];
+    const QString clipped = Clip(lines_[l->front()], chars);
+    if (!each.contains(clipped)) each << clipped;
   }
   return each.join(QStringLiteral(" / "));
 }

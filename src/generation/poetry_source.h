@@ -3,7 +3,10 @@
 //
 // The text is read as lines. A line longer than kLongLine characters (typed prose, not a
 // verse) is read as its sentences instead, ended by 。！？； or their ASCII forms, so that
-// the source stays short enough to read in the status strip.
+// the source stays short enough to read in the status strip. A sentence that is still
+// longer (a text without sentence marks) shows only the clauses that hold the name, cut at
+// ，、：, and never more than kLongLine characters around it: a source is a line to read,
+// not a copy of the text.
 #pragma once
 
 #include <QHash>
@@ -21,8 +24,13 @@ class SourceLines {
 
   // The source of the given name's characters: the first line holding all of them;
   // otherwise the first line of each character, joined by " / " (a line only once).
-  // Empty when no character occurs.
+  // Empty when no character occurs. Each line is cut as above.
   QString For(const QString& given) const;
+
+  // The part of `line` shown as the source of `chars`: the whole line when it is at most
+  // kLongLine characters; else the clauses from the first to the last that hold one of
+  // `chars`; else kLongLine characters centred on the characters found.
+  static QString Clip(const QString& line, const QList<uint>& chars);
 
  private:
   QStringList lines_;

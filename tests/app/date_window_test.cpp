@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
@@ -82,6 +83,35 @@ TEST(JiriWindowView, FiltersAndCopiesLines) {
   EXPECT_EQ(ui.clipboard[0].count(u'\n'), 2);  // the header and the one line chosen
   EXPECT_TRUE(ui.clipboard[0].contains(list->item(1, 0)->text()));
   EXPECT_TRUE(ui.errors.isEmpty());
+}
+
+// A section-wise date edit kept the old year when the whole text was selected and a date
+// typed over it; a paste went the same way. The field takes the whole text, and a text that
+// is no date leaves the last good one in place.
+TEST(JiriWindowView, TakesAWholeTypedOrPastedDate) {
+  ClipboardUi ui;
+  calendar::TFrmJiri form(ui, QCoreApplication::applicationDirPath() + u'/', [] { return QDate(2026, 2, 1); });
+  JiriWindow window(form);
+  window.show();
+  auto* edit = Child<QWidget>(window, "DateEdit1")->findChild<QLineEdit*>();
+  ASSERT_NE(edit, nullptr);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, "1989-08-01");
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(form.DateEdit1, QDate(1989, 8, 1));
+  EXPECT_EQ(window.findChild<QTableWidget*>("ListView1")->item(0, 0)->text().left(10), QStringLiteral("1989-08-01"));
+
+  // A paste or an input method's commit: the whole text in one edit.
+  edit->selectAll();
+  QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("2024/2/29"), Qt::NoModifier);
+  EXPECT_EQ(form.DateEdit1, QDate(2024, 2, 29));
+
+  edit->selectAll();
+  QTest::keyClicks(edit, "2023-02-29");  // no such day
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(form.DateEdit1, QDate(2024, 2, 29));
+  EXPECT_EQ(edit->text(), QStringLiteral("2024-02-29"));
 }
 
 }  // namespace

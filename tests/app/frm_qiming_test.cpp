@@ -319,6 +319,19 @@ TEST_F(MainForm, ToolbarActions) {
   form_->Image8Click();  // 五格 and 三才 open their notes
   form_->Image9Click();
   EXPECT_EQ(ui_.calls, QStringList({U("service"), U("minimize"), U("close"), U("note:XM016"), U("note:XM017")}));
+  // 小名 takes the selected name of a list, else the first chosen one; 解梦 opens its window.
+  ui_.calls.clear();
+  form_->controls.Xing.text = U("欧阳");
+  form_->controls.CBsex.Select(1);
+  form_->Image10Click();
+  form_->ListBox2 = QStringList{U("欧阳明月(76分)"), U("欧阳清妍(80分)")};
+  form_->Image10Click();
+  form_->ListBox1 = QStringList{U("欧阳思远(78分)")};
+  form_->ListBox1Index = 0;
+  form_->Image10Click();
+  form_->Image12Click();
+  EXPECT_EQ(ui_.calls, QStringList({U("xiaoming:欧阳||女"), U("xiaoming:欧阳|明月|女"), U("xiaoming:欧阳|思远|女"),
+                                    U("jiemeng")}));
 }
 
 }  // namespace

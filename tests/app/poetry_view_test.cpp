@@ -1,7 +1,7 @@
 // 诗词模式, 组合模式 and the 五行 window driven through their widgets as a user drives
 // them, on the databases built beside the test program (offscreen platform).
 #include "main_window_fixture.h"
-#include "tools/view/wuxing_window.h"
+#include "app/view/wuxing_window.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +129,22 @@ TEST_F(PoetryView, ZuheNamesFromTypedText) {
   keys(typed, U("海阔凭鱼跃，天高任鸟飞。\n宁静致远，淡泊明志。"));
   click("RzBitBtn6");
   ExpectNamesFrom(typed->toPlainText());
+
+  // An empty box asks for text, and the names of the last run do not stay as if they were
+  // this text's.
+  ui.notices.clear();
+  typed->clear();
+  click("RzBitBtn6");
+  EXPECT_EQ(ui.notices, QStringList({U("请先输入要组合的文字。")}));
+  EXPECT_EQ(child<QListWidget>("ListBox1")->count(), 0);
+  // More than the bound is refused, and the text stays for the user to cut.
+  ui.notices.clear();
+  const QString huge = QString(400000, QChar(u'海'));
+  typed->setPlainText(huge);
+  click("RzBitBtn6");
+  EXPECT_EQ(ui.notices, QStringList({U("已选诗词或输入的文字超过 1 MB，请删减后再取名。")}));
+  EXPECT_EQ(typed->toPlainText(), huge);
+  EXPECT_EQ(child<QListWidget>("ListBox1")->count(), 0);
 }
 
 TEST_F(PoetryView, TheFiveElementWindow) {

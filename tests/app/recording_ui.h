@@ -21,6 +21,10 @@ struct RecordingUi : MainWindowUi {
   QList<NameAnalysisRequest> analyses;
   void ShowNameAnalysis(const NameAnalysisRequest& r) override { analyses << r; }
   void OpenWuxingWindow(Query&) override { calls << QStringLiteral("wuxing"); }
+  void OpenXiaomingWindow(const QString& surname, const QString& given, bool male) override {
+    calls << QStringLiteral("xiaoming:%1|%2|%3").arg(surname, given, male ? QStringLiteral("男") : QStringLiteral("女"));
+  }
+  void OpenJiemengWindow() override { calls << QStringLiteral("jiemeng"); }
   void ShowNote(const QString& code) override { calls << QStringLiteral("note:") + code; }
   void ShowNoteText(const QString& text, const QString& caption) override { notes << caption + QStringLiteral("|") + text; }
   QStringList notes;  // note windows opened with a text

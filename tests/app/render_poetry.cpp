@@ -5,13 +5,14 @@
 //   poetry_chosen.png the tab of the collected poems;
 //   poetry_search.png the search 举头望: 唐 → 李白 → 静夜思;
 //   zuhe.png          组合模式 with typed text, its names and a selected name's source;
+//   zuhe_empty.png    组合模式 after 马上取名 with an empty box;
 //   wuxing.png        the 五行 window after looking up a金b木.
 // It prints how long the tree, the author click and the run take through form and view.
 //
 // Usage: render_poetry [output folder]
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
-#include "tools/view/wuxing_window.h"
+#include "app/view/wuxing_window.h"
 
 #include "render_main_ui.h"
 #include "render_support.h"
@@ -116,6 +117,10 @@ int main(int argc, char* argv[]) {
   form.RzBitBtn6Click();
   SelectFirstName(window);
   ok &= Save(window, out + QStringLiteral("/zuhe.png"));
+  // 马上取名 with the box emptied: the notice (on the error stream) and empty name panes.
+  form.RzPanel30.MemoYixuan.clear();
+  form.RzBitBtn6Click();
+  ok &= Save(window, out + QStringLiteral("/zuhe_empty.png"));
 
   velmora::QtWuxingUi wuxingUi;
   velmora::tools::TFrmWuxing wuxing(wuxingUi, form.adoTem());

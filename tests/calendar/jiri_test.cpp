@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calendar/typed_date.h"
 #include "calendar/vocabulary.h"
 #include "refdb/errors.h"
 
@@ -20,6 +21,26 @@ struct RecordingUi : Ui {
   void SetClipboardText(const QString& text) override { clipboard << text; }
   void Pause(int) override {}
 };
+
+// What a person types or pastes into the 吉日 date field.
+TEST(TypedDate, ReadsTheWholeText) {
+  const struct {
+    const char* text;
+    QDate date;  // invalid: refused
+  } rows[] = {
+      {"1989-08-01", QDate(1989, 8, 1)},     {"1989-8-1", QDate(1989, 8, 1)},
+      {" 1989/8/1 ", QDate(1989, 8, 1)},     {"1989.08.01", QDate(1989, 8, 1)},
+      {"1989年8月1日", QDate(1989, 8, 1)},   {"19890801", QDate(1989, 8, 1)},
+      {"１９８９－０８－０１", QDate(1989, 8, 1)},  // full-width, as a Chinese IME types it
+      {"2023-02-29", QDate()},               // no such day
+      {"1989-08", QDate()},                  {"89-8-1", QDate()},
+      {"1989-08-01x", QDate()},              {"", QDate()},
+  };
+  for (const auto& row : rows) {
+    const std::optional<QDate> got = ParseTypedDate(U(row.text));
+    EXPECT_EQ(got.value_or(QDate()), row.date) << row.text;
+  }
+}
 
 TEST(JiriRules, BranchesGiveValueAndSpirit) {
   // 青龙 by month: 寅申需加子, 卯酉却在寅, 辰戌龙位上, 巳亥午中寻, 子午临申地, 丑未戌上行.

@@ -175,5 +175,16 @@ TEST(SourceLines, PreferALineWithBothCharacters) {
   for (const auto& row : rows) EXPECT_EQ(lines.For(U(row.given)), U(row.source)) << row.given;
 }
 
+// A text without sentence marks once made its whole self the source of every name.
+TEST(SourceLines, ALongSentenceIsCutAroundTheName) {
+  const QString clauses = U("甲乙丙丁戊己庚辛壬癸，子丑寅卯辰巳午未申酉，春风又绿江南岸，明月何时照我还，") +
+                          U("一二三四五六七八九十，一二三四五六七八九十");
+  EXPECT_EQ(SourceLines(clauses).For(U("绿月")), U("春风又绿江南岸，明月何时照我还，"));
+  QString noMarks = QString(300000, QChar(u'云')) + U("春江花月夜") + QString(300000, QChar(u'水'));
+  const QString source = SourceLines(noMarks).For(U("花月"));
+  EXPECT_EQ(source.size(), SourceLines::kLongLine);
+  EXPECT_TRUE(source.contains(U("春江花月夜"))) << source.toStdString();
+}
+
 }  // namespace
 }  // namespace velmora

@@ -91,3 +91,21 @@ TEST(Chenggu, EveryReachableTotalHasAVerse) {
 
 }  // namespace
 }  // namespace velmora::refdata_test
+
+namespace velmora::refdata_test {
+namespace {
+
+// The 解梦 dictionary and the curated nicknames: the sizes and spread the windows promise,
+// each text present, every nickname of a known sex.
+TEST(Readings, DreamsAndNicknamesAreComplete) {
+  TestDb dream("dream.dll");
+  EXPECT_GE(dream.Int("select count(*) from jm"), 400);
+  EXPECT_EQ(dream.Int("select count(*) from (select category from jm group by category having count(*) >= 25)"), 9);
+  EXPECT_EQ(dream.Int("select count(*) from jm where length(reading) < 30 or keyword = ''"), 0);
+  TestDb pelvano("Pelvano.dll");
+  EXPECT_GE(pelvano.Int("select count(*) from xiaoming"), 300);
+  EXPECT_EQ(pelvano.Int("select count(*) from xiaoming where xb not in ('男', '女', '1') or length(meaning) < 6"), 0);
+}
+
+}  // namespace
+}  // namespace velmora::refdata_test

@@ -53,6 +53,11 @@ TEST(Poetry, NumbersAreConsistent) {
                    "having count(*) > 1)"),
             0);
   EXPECT_EQ(db.Int("select count(*) from sg where trim(d_title) = '' or trim(d_nr) = ''"), 0);
+  // The sources' editorial brackets are resolved: 虏障抵[祁]连 reads 虏障抵祁连.
+  EXPECT_EQ(db.Int("select count(*) from sg where d_nr like '%[%' or d_nr like '%]%' or d_title like '%[%' "
+                   "or d_author like '%[%' or d_nr like '%Content-Type=%'"),
+            0);
+  EXPECT_GE(db.Int("select count(*) from sg where d_nr like '%虏障抵祁连%'"), 1);
 }
 
 TEST(Poetry, SimplifiedTextsAndKnownPoems) {

@@ -3,8 +3,8 @@
 // offscreen platform: two notes give two windows, a window frees itself, the settings
 // reach the pane, and a birth-chart report prints on its byte-cell grid.
 #include "tools/note.h"
-#include "tools/view/note_window.h"
-#include "tools/view/qt_note_ui.h"
+#include "app/view/note_window.h"
+#include "app/view/qt_note_ui.h"
 #include "refdb/errors.h"
 
 #include "../refdb/fixture.h"

@@ -12,8 +12,8 @@
 #include "app/frm_qiming.h"
 #include "app/view/memo_pane.h"
 #include "app/view/qt_ui.h"
-#include "tools/view/note_window.h"
-#include "tools/view/qt_note_ui.h"
+#include "app/view/note_window.h"
+#include "app/view/qt_note_ui.h"
 
 #include "../app/render_support.h"
 

@@ -28,13 +28,15 @@ const char* const kUsage =
     "  第一行是生肖, 其后每天一行, 以制表符分隔: 日期, 星期, 窗口中日期下的文字, 农历月,\n"
     "  农历日, 节气, 公历节日, 农历节日, 星座. 没有的项留空.\n"
     "选项:\n"
+    "  --data 目录           参考数据库所在目录(接受此选项; 万年历只用内置的表)\n"
     "  --help                显示本说明\n";
 
 }  // namespace
 
 int RunCalendar(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error = args.Parse(arguments, {});
+  // --data is taken as by every command; the month's labels come from built-in tables.
+  const QString error = args.Parse(arguments, {QStringLiteral("--data")});
   if (args.help) {
     std::fputs(kUsage, stdout);
     return kExitOk;

@@ -13,5 +13,7 @@ int RunJiri(const QStringList& arguments);  // jiri.cpp
 int RunNamesPoetry(const QStringList& arguments);
 int RunBazi(const QStringList& arguments);     // bazi.cpp
 int RunNames(const QStringList& arguments);    // names.cpp
+int RunXiaoming(const QStringList& arguments); // xiaoming.cpp
+int RunJiemeng(const QStringList& arguments);  // jiemeng.cpp
 
 }  // namespace velmora::cli

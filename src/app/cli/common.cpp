@@ -4,8 +4,13 @@
 #include "calendar/vocabulary.h"
 #include "refdb/connection_text.h"
 
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace velmora::cli {
@@ -54,6 +59,47 @@ QString DataFolder(const ParsedArgs& args) {
   if (!args.Has(QStringLiteral("--data"))) return ProgramFolder();
   const QString value = args.Value(QStringLiteral("--data"));
   return value.endsWith(QLatin1Char('/')) ? value : value + QLatin1Char('/');
+}
+
+namespace {
+// A Han character that GBK encodes: every such character has a row in the word table.
+bool IsGbkHanzi(char32_t c) {
+  if (QChar::script(c) != QChar::Script_Han || c < 0x3400) return false;  // not 〇 or the radicals
+  const QString one = QString::fromUcs4(&c, 1);
+  QStringEncoder encode("GBK");
+  const QByteArray bytes = encode(one);
+  return !encode.hasError() && bytes.size() == 2 && QStringDecoder("GBK")(bytes) == one;
+}
+}  // namespace
+
+QString CheckSurname(const QString& surname) {
+  const QList<uint> chars = surname.toUcs4();
+  if (chars.isEmpty()) return QStringLiteral("姓不能为空");
+  if (chars.size() > 2 || !std::all_of(chars.cbegin(), chars.cend(), IsGbkHanzi))
+    return QStringLiteral("姓“%1”不是一个或两个汉字(GBK 字符集中的汉字)").arg(surname);
+  return {};
+}
+
+QString CheckOneCharacter(const QString& option, const QString& value) {
+  const QList<uint> chars = value.toUcs4();
+  if (chars.size() != 1 || !IsGbkHanzi(chars[0]))
+    return QStringLiteral("%1 只能是一个汉字(GBK 字符集中的汉字), 而不是“%2”").arg(option, value);
+  return {};
+}
+
+QString ReadBoundedUtf8(const QString& file, qsizetype maxBytes, QString* text) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("无法读取文件“%1”").arg(file);
+  // One byte more than allowed tells a file that is too long, whatever its reported size
+  // (a pipe or a device reports none).
+  const QByteArray bytes = f.read(maxBytes + 1);
+  if (bytes.size() > maxBytes)
+    return QStringLiteral("文件“%1”超过 %2 KB, 不予读取").arg(file).arg(maxBytes / 1024);
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  *text = decoder.decode(bytes);
+  if (decoder.hasError()) return QStringLiteral("文件“%1”不是 UTF-8 文本").arg(file);
+  if (text->startsWith(QChar(0xFEFF))) text->remove(0, 1);
+  return {};
 }
 
 QString ReadBirthOptions(const ParsedArgs& args, BirthOptions& birth) {

@@ -62,6 +62,18 @@ QString ReadBirthOptions(const ParsedArgs& args, BirthOptions& birth);
 std::optional<int> ReadBirthCommand(const QStringList& arguments, const QStringList& extraOptions, const char* usage,
                                     ParsedArgs& args, BirthOptions& birth);
 
+// A surname as the naming commands take it: one or two Chinese characters of the
+// reference data's character set (GBK), which gives every character its strokes. An error
+// text naming what is wrong, empty when all is well.
+QString CheckSurname(const QString& surname);
+// One Chinese character of that set, for --fixed and the like: an error text, or empty.
+QString CheckOneCharacter(const QString& option, const QString& value);
+
+// Reads a text file given on the command line (UTF-8, a BOM dropped), never more than
+// maxBytes: a larger file or a device that does not end is refused without reading on.
+// An error text, or empty with *text filled.
+QString ReadBoundedUtf8(const QString& file, qsizetype maxBytes, QString* text);
+
 // The databases' folder from --data (the program's folder when absent), with its separator.
 QString DataFolder(const ParsedArgs& args);
 

@@ -25,6 +25,8 @@ constexpr Command kCommands[] = {
     {"jiri", velmora::cli::RunJiri, "吉日列表(建除, 黄道)"},
     {"bazi", velmora::cli::RunBazi, "八字分析报告"},
     {"names", velmora::cli::RunNames, "取名模式找到的名字"},
+    {"xiaoming", velmora::cli::RunXiaoming, "为名字推荐小名"},
+    {"jiemeng", velmora::cli::RunJiemeng, "解梦(民间传统说法)"},
 };
 
 std::string Usage() {

@@ -111,7 +111,9 @@ QString SetControls(const ParsedArgs& args, NamingControls& c) {
   if (!c.CBXingshi.items.contains(form)) return QStringLiteral("--form 只能是 单字名 或 双字名");
   c.CBXingshi.Select(static_cast<int>(c.CBXingshi.items.indexOf(form)));
   const QString fixed = text::Trim(args.Value(QStringLiteral("--fixed")));
-  if (text::GbkLength(fixed) > 2) return QStringLiteral("--fixed 只能是一个汉字");
+  if (args.Has(QStringLiteral("--fixed"))) {
+    if (const QString e = CheckOneCharacter(QStringLiteral("--fixed"), fixed); !e.isEmpty()) return e;
+  }
   if (!fixed.isEmpty() && form == QStringLiteral("单字名")) return QStringLiteral("单字名不能固定文字");
   c.Gudingzi.text = fixed;
   const QString at = args.Value(QStringLiteral("--at"), QStringLiteral("2"));
@@ -152,9 +154,7 @@ int RunNames(const QStringList& arguments) {
   if (!error.isEmpty()) return BadArguments(error, kUsage);
   if (args.positional.size() != 1) return BadArguments(QStringLiteral("需要一个参数: 姓"), kUsage);
   const QString surname = text::Trim(args.positional[0]);
-  if (surname.isEmpty()) return BadArguments(QStringLiteral("姓不能为空!"), kUsage);
-  if (text::GbkLength(surname) != 2 && text::GbkLength(surname) != 4)
-    return BadArguments(QStringLiteral("“%1”不是一个或两个汉字").arg(surname), kUsage);
+  if (const QString e = CheckSurname(surname); !e.isEmpty()) return BadArguments(e, kUsage);
   const QString modeName = args.Value(QStringLiteral("--mode"), QStringLiteral("classic"));
   const NamesMode* mode = nullptr;
   for (const NamesMode& m : kModes) {

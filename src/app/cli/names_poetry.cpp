@@ -14,9 +14,6 @@
 #include "refdb/connection_text.h"
 #include "text/gbk.h"
 
-#include <QFile>
-#include <QStringDecoder>
-
 #include <atomic>
 #include <cstdio>
 
@@ -30,23 +27,12 @@ const char* const kUsage =
     "  按分数从高到低输出 名字(分数分), 制表符, 名字所出的那一行.\n"
     "选项:\n"
     "  --mode poetry|zuhe    取名模式\n"
-    "  --text 文件           已选诗词或输入的文字, UTF-8\n"
+    "  --text 文件           已选诗词或输入的文字, UTF-8, 至多 1 MB\n"
     "  --sex 男|女           性别(默认 男)\n"
     "  --form 双字名|单字名  名字形式(默认 双字名)\n"
     "  --min 分              只取该分数以上的名字(默认 60)\n"
     "  --data 目录           参考数据库所在目录(默认 程序所在目录)\n"
     "  --help                显示本说明\n";
-
-// The text of file as UTF-8; an error text when it cannot be read or is not UTF-8.
-QString ReadUtf8(const QString& file, QString* text) {
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("无法读取文件“%1”").arg(file);
-  QStringDecoder decoder(QStringDecoder::Utf8);
-  *text = decoder.decode(f.readAll());
-  if (decoder.hasError()) return QStringLiteral("文件“%1”不是 UTF-8 文本").arg(file);
-  if (text->startsWith(QChar(0xFEFF))) text->remove(0, 1);
-  return {};
-}
 
 }  // namespace
 
@@ -62,10 +48,8 @@ int RunNamesPoetry(const QStringList& arguments) {
   const QString mode = args.Value(QStringLiteral("--mode"));
   if (mode != QStringLiteral("poetry") && mode != QStringLiteral("zuhe"))
     return BadArguments(QStringLiteral("--mode 只能是 poetry 或 zuhe"), kUsage);
-  if (args.positional.size() != 1 || text::Trim(args.positional[0]).isEmpty())
-    return BadArguments(QStringLiteral("需要一个姓"), kUsage);
-  if (text::GbkLength(text::Trim(args.positional[0])) > 4)
-    return BadArguments(QStringLiteral("“%1”超过两个汉字").arg(args.positional[0]), kUsage);
+  if (args.positional.size() != 1) return BadArguments(QStringLiteral("需要一个姓"), kUsage);
+  if (const QString e = CheckSurname(text::Trim(args.positional[0])); !e.isEmpty()) return BadArguments(e, kUsage);
   if (!args.Has(QStringLiteral("--text"))) return BadArguments(QStringLiteral("需要 --text 文件"), kUsage);
 
   PoetryInputs in;
@@ -81,8 +65,11 @@ int RunNamesPoetry(const QStringList& arguments) {
   bool isNumber = false;
   in.zuidiFee.toInt(&isNumber);
   if (!isNumber) return BadArguments(QStringLiteral("--min 必须是整数"), kUsage);
-  if (const QString e = ReadUtf8(args.Value(QStringLiteral("--text")), &in.text); !e.isEmpty()) return Refused(e);
-  if (text::Trim(in.text).isEmpty()) return Refused(QStringLiteral("没有选择诗词，请查看已选诗词!"));
+  if (const QString e = ReadBoundedUtf8(args.Value(QStringLiteral("--text")), kMaxCollectedBytes, &in.text); !e.isEmpty())
+    return Refused(e);
+  if (text::Trim(in.text).isEmpty())
+    return Refused(mode == QStringLiteral("zuhe") ? QStringLiteral("请先输入要组合的文字。")
+                                                   : QStringLiteral("没有选择诗词，请查看已选诗词!"));
 
   // The main window's connection and its two queries, as the window runs it.
   Connection main(DbConnectionText(DbFile::PelvanoMain, DataFolder(args)));

@@ -4,9 +4,10 @@
 // at y 42, the list from y 66 to 30 pixels above the bottom, the summary below it.
 #include "app/view/jiri_window.h"
 
+#include "app/view/date_field.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,13 +39,11 @@ JiriWindow::JiriWindow(calendar::TFrmJiri& form, QWidget* parent) : QDialog(pare
   setFixedSize(kWidth, kHeight);
 
   AddLabel(this, QStringLiteral("起始日期"), 12, kRow, 52);
-  date_ = new QDateEdit(this);
+  date_ = new DateField(this);
   date_->setObjectName(QStringLiteral("DateEdit1"));
-  date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-  date_->setCalendarPopup(true);
   date_->setDateRange(calendar::TFrmJiri::FirstDate(), calendar::TFrmJiri::LastDate());
   date_->setGeometry(66, kRow, 110, kInputHeight);
-  connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
+  connect(date_, &DateField::dateChanged, this, [this](QDate d) {
     act([this, d] {
       form_.DateEdit1 = d;
       form_.DateEdit1Change();

@@ -16,11 +16,12 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QTableWidget;
 
 namespace velmora {
+
+class DateField;
 
 class JiriWindow : public QDialog {
   Q_OBJECT
@@ -42,7 +43,7 @@ class JiriWindow : public QDialog {
   calendar::TFrmJiri& form_;
   bool rendering_ = false;
   bool shownOnce_ = false;
-  QDateEdit* date_ = nullptr;
+  DateField* date_ = nullptr;
   QComboBox* days_ = nullptr;
   QCheckBox* huangdao_ = nullptr;
   QTableWidget* list_ = nullptr;

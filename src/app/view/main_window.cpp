@@ -190,7 +190,8 @@ void MainWindow::setupToolbar() {
       case backdrop::Tool::Jiri: handler = [this] { form_.Image11Click(); }; break;
       case backdrop::Tool::Rili: handler = [this] { form_.Image13Click(); }; break;
       case backdrop::Tool::Bazi: handler = [this] { form_.Image2Click(); }; break;
-      default: break;  // 小名 and 解梦 open windows the program does not have yet
+      case backdrop::Tool::Xiaoming: handler = [this] { form_.Image10Click(); }; break;
+      case backdrop::Tool::Jiemeng: handler = [this] { form_.Image12Click(); }; break;
     }
     if (handler) connect(area, &HotArea::clicked, this, [this, handler] { act(handler); });
   }

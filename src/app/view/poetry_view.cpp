@@ -1,7 +1,7 @@
 // PoetryPanelView: see poetry_view.h.
 //
 // Positions. The panel fills the left pane (788 x 452). On the tab 诗词列表 the tree is
-// 131 pixels wide, the poem list 188, the poem takes the rest; the search strip lies
+// 150 pixels wide, the poem list 188, the poem takes the rest; the search strip lies
 // along the bottom of the tab.
 #include "app/view/poetry_view.h"
 
@@ -27,7 +27,10 @@
 namespace velmora {
 namespace {
 
-constexpr int kTreeWidth = 131;
+// Wide enough, with a small indentation, for author names of up to six characters at the
+// 12-pixel font (上官昭容, 太宗皇帝); longer ones show whole on hover.
+constexpr int kTreeWidth = 150;
+constexpr int kTreeIndent = 12;
 constexpr int kPoemListWidth = 188;
 constexpr int kIconSize = 16;
 constexpr int kIndexRole = Qt::UserRole;       // the dynasty's index, or the poem's row
@@ -146,6 +149,7 @@ QWidget* PoetryPanelView::makeListTab() {
   tab->setObjectName(QStringLiteral("RzTabSheet3"));
   tree_ = MakeTree("TreeViewInit", tab);
   tree_->setFixedWidth(kTreeWidth);
+  tree_->setIndentation(kTreeIndent);
   poems_ = MakeTree("RzTreeView1", tab);
   poems_->setFixedWidth(kPoemListWidth);
   poems_->setRootIsDecorated(false);
@@ -246,6 +250,7 @@ void PoetryPanelView::renderTree() {
       item->setData(0, kAuthorRole, -1);
       for (int a = 0; a < node.children.size(); ++a) {
         auto* child = new QTreeWidgetItem(item, QStringList{node.children[a].text});
+        child->setToolTip(0, node.children[a].text);  // the full name where the column cuts it
         child->setIcon(0, authorIcon);
         child->setData(0, kIndexRole, d);
         child->setData(0, kAuthorRole, a);

@@ -1,9 +1,13 @@
 #include "app/view/qt_dialogs.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QThread>
+#include <QTranslator>
 
 namespace velmora::qt_dialogs {
 
@@ -20,6 +24,21 @@ void Pause(QWidget* window, int milliseconds) {
   // a button disabled just before shows disabled during the pause.
   if (window) window->repaint();
   if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+bool InstallChineseTranslations() {
+  // Lives as long as the application; a second call finds it installed already.
+  static QTranslator* translator = nullptr;
+  if (translator != nullptr) return true;
+  auto* loaded = new QTranslator(QCoreApplication::instance());
+  if (!loaded->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete loaded;
+    return false;
+  }
+  QCoreApplication::installTranslator(loaded);
+  translator = loaded;
+  return true;
 }
 
 }  // namespace velmora::qt_dialogs

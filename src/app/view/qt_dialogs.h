@@ -16,6 +16,10 @@ void ShowBox(QWidget* parent, int icon, const QString& caption, const QString& t
 void SetClipboardText(const QString& text);
 // Paints the window, then blocks the GUI thread.
 void Pause(QWidget* window, int milliseconds);
+// Qt's own dialogs (file, print, colour, the boxes' buttons) in Simplified Chinese, from the
+// system's Qt translations (Debian qt6-translations-l10n). False when they are missing: the
+// dialogs then stay English and nothing else changes. Call once, after the application.
+bool InstallChineseTranslations();
 }  // namespace qt_dialogs
 
 template <class UiInterface>

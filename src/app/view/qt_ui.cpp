@@ -3,13 +3,15 @@
 
 #include "app/view/analysis_window.h"
 #include "app/view/date_window.h"
+#include "app/view/jiemeng_window.h"
 #include "app/view/jiri_window.h"
 #include "app/view/qt_analysis_ui.h"
 #include "app/view/service_dialog.h"
-#include "tools/view/wuxing_window.h"
+#include "app/view/wuxing_window.h"
+#include "app/view/xiaoming_window.h"
 #include "naming/analysis.h"
 #include "refdb/connection_text.h"
-#include "tools/view/note_window.h"
+#include "app/view/note_window.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -64,6 +66,26 @@ void QtMainWindowUi::OpenWuxingWindow(Query& adoTem) {
   QtWuxingUi ui;
   tools::TFrmWuxing form(ui, adoTem);
   WuxingWindow window(form, window_);
+  ui.SetWindow(&window);
+  window.exec();
+}
+
+void QtMainWindowUi::OpenXiaomingWindow(const QString& surname, const QString& given, bool male) {
+  QtDialogs<Ui> ui;
+  const QString folder = ProgramFolder();
+  tools::TFrmXiaoming form(ui, [folder] { return tools::LoadNicknameSources(folder); });
+  form.EditXing = surname;
+  form.EditMing = given;
+  form.CBsexIndex = male ? 0 : 1;
+  XiaomingWindow window(form, window_);
+  ui.SetWindow(&window);
+  window.exec();
+}
+
+void QtMainWindowUi::OpenJiemengWindow() {
+  QtDialogs<Ui> ui;
+  tools::TFrmJiemeng form(ui, ProgramFolder());
+  JiemengWindow window(form, window_);
   ui.SetWindow(&window);
   window.exec();
 }

@@ -18,6 +18,8 @@ class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
   void OpenJiriWindow() override;
   void ShowNameAnalysis(const NameAnalysisRequest& request) override;
   void OpenWuxingWindow(Query& adoTem) override;
+  void OpenXiaomingWindow(const QString& surname, const QString& given, bool male) override;
+  void OpenJiemengWindow() override;
   void ShowNote(const QString& code) override;
   void ShowNoteText(const QString& text, const QString& caption) override;
   void Minimize() override;

@@ -1,6 +1,7 @@
 # The widgets of the program: the main window's view over the form FrmQiming, the name
 # analysis window's view over TFrmmain, the calendar window's over TFRM_Date, the 吉日
-# window's over TFrmJiri, and the Qt implementations of their dialogs.
+# window's over TFrmJiri, the tool windows' views over the forms of src/tools, and the Qt
+# implementations of their dialogs.
 # Included by src/app/CMakeLists.txt for `velmora` and by tests/app and bench/ through the
 # library velmora_view.
 set(VELMORA_VIEW_SOURCES
@@ -31,7 +32,19 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/qt_analysis_ui.cpp
   ${CMAKE_CURRENT_LIST_DIR}/date_window.h
   ${CMAKE_CURRENT_LIST_DIR}/date_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/date_field.h
+  ${CMAKE_CURRENT_LIST_DIR}/date_field.cpp
   ${CMAKE_CURRENT_LIST_DIR}/jiri_window.h
   ${CMAKE_CURRENT_LIST_DIR}/jiri_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/poetry_view.h
-  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/poetry_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/note_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/note_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_note_ui.h
+  ${CMAKE_CURRENT_LIST_DIR}/qt_note_ui.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/wuxing_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/xiaoming_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/xiaoming_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/jiemeng_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/jiemeng_window.cpp)

@@ -3,11 +3,11 @@
 // Size. 700 x 560 shows a birth-chart report's widest rows (76 byte cells) without
 // wrapping at the default 12 pixels, and the window can be resized. Each new window opens
 // a little below and right of the previous one.
-#include "tools/view/note_window.h"
+#include "app/view/note_window.h"
 
 #include "app/view/cell_text_edit.h"
 #include "app/view/pictures.h"
-#include "tools/view/qt_note_ui.h"
+#include "app/view/qt_note_ui.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

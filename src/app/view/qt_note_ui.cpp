@@ -1,5 +1,5 @@
 // QtNoteUi: see qt_note_ui.h.
-#include "tools/view/qt_note_ui.h"
+#include "app/view/qt_note_ui.h"
 
 #include "app/view/memo_pane.h"
 #include "text/gbk.h"

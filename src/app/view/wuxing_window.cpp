@@ -2,7 +2,7 @@
 //
 // Positions. The window is 330 x 112 pixels: the two rows at y 22 and y 64 on the left,
 // the two 52 x 52 picture buttons side by side on the right.
-#include "tools/view/wuxing_window.h"
+#include "app/view/wuxing_window.h"
 
 #include "app/view/gbk_validator.h"
 
