@@ -10,10 +10,13 @@
 #include "refdb/errors.h"
 #include "refdb/query.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace velmora::bazi {
 namespace {
+
+constexpr int kMaxStartAge = 10;
 
 bool IsGregorianLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -86,13 +89,11 @@ std::array<QString, 4> HiddenStems(QDate date, int month, int hour) {
 
 // The start age. q days to the neighbouring jie make q / 3 years, a part year counting as
 // a whole one (q = 1 gives 1, q = 3 gives 1, q = 4 gives 2). The luck cycle starts at
-// 1..10: 0 becomes 10, and 31 or 32 days, which round up to 11, wrap to 1 rather than
-// being held at 10. So the age jumps from 10 (q = 28..30) down to 1 (q = 31, 32).
+// 1..10: 0 becomes 10, and so do 31 and 32 days, which round up to 11 (the scan looks at
+// most 32 days away); wrapping them to 1 would start the luck nine years early.
 int StartAgeOf(int q) {
-  int age = q % 3 == 0 ? q / 3 : q / 3 + 1;
-  if (age == 0) age = 10;
-  if (age != 10) age %= 10;
-  return age;
+  const int age = q % 3 == 0 ? q / 3 : q / 3 + 1;
+  return age == 0 ? kMaxStartAge : std::min(age, kMaxStartAge);
 }
 
 int MonthStemOf(int yearStem, int monthBranch) {
