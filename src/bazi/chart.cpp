@@ -109,16 +109,30 @@ QString JieInstantStatement(int year, QDate date) {
       .arg(JieNameList(), date.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-bool IsBeforeJieInstant(int year, const QDateTime& moment, const QString& folder) {
-  return OrEmpty<bool>([&] {
+std::optional<QDateTime> JieInstantOn(int year, QDate date, const QString& folder) {
+  return OrEmpty<std::optional<QDateTime>>([&]() -> std::optional<QDateTime> {
     Query q(DbConnectionText(DbFile::Tgcode, folder));
-    q.SetSql(JieInstantStatement(year, moment.date()));
+    q.SetSql(JieInstantStatement(year, date));
     q.Open();
-    if (q.IsEmpty()) return false;
+    if (q.IsEmpty()) return std::nullopt;
     const QDateTime instant = q.AsDateTime(0);
-    // Compared as wall-clock values: both are Beijing civil time.
-    return instant.isValid() && std::make_pair(moment.date(), moment.time()) < std::make_pair(instant.date(), instant.time());
+    if (!instant.isValid()) return std::nullopt;
+    return instant;
   });
+}
+
+namespace {
+
+// Compared as wall-clock values: both are Beijing civil time.
+bool Before(const QDateTime& moment, const QDateTime& instant) {
+  return std::make_pair(moment.date(), moment.time()) < std::make_pair(instant.date(), instant.time());
+}
+
+}  // namespace
+
+bool IsBeforeJieInstant(int year, const QDateTime& moment, const QString& folder) {
+  const std::optional<QDateTime> instant = JieInstantOn(year, moment.date(), folder);
+  return instant && Before(moment, *instant);
 }
 
 bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const QString& sexText,
@@ -136,7 +150,9 @@ bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const 
 
   // 2. A birth on a jie day before the jie's moment belongs to the day before.
   // A wall-clock value: in UTC no local daylight-saving gap can move it.
-  c.termCorrection = IsBeforeJieInstant(year, QDateTime(date, QTime(hour, minute), Qt::UTC), folder);
+  const QDateTime moment(date, QTime(hour, minute), Qt::UTC);
+  const std::optional<QDateTime> jieToday = JieInstantOn(year, date, folder);
+  c.termCorrection = jieToday && Before(moment, *jieToday);
   c.monthDayKey = month * 100 + day - (c.termCorrection ? 1 : 0);
 
   // 3. The month window.
@@ -177,8 +193,12 @@ bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const 
   c.backward = c.male == yinYear;
 
   // 10. The start age from the distance to the next (forward) or previous (backward) jie.
-  const int q = DaysToJie(date, c.backward).value_or(c.windowQuotient);
-  c.startAge = StartAgeOf(q);
+  // The scan starts a day away from the birth, so a jie on the birth day itself, on the
+  // luck's side of the birth moment (still to come running forward, just past running
+  // backward), is counted here: it lies hours away, and the luck starts in the first year.
+  // Left to the scan, it would find the jie a month on and give 10.
+  const bool jieOnLuckSide = jieToday && (c.backward ? !c.termCorrection : c.termCorrection);
+  c.startAge = jieOnLuckSide ? 1 : StartAgeOf(DaysToJie(date, c.backward).value_or(c.windowQuotient));
   c.startAgeText = QString::number(c.startAge);
 
   // 11. The luck pillars step from the month pillar, one pair per decade.

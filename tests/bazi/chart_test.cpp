@@ -73,6 +73,19 @@ TEST_F(Chart, StartAgeRounding) {
   EXPECT_EQ(Of(2000, 5, 6, 12, 0).startAge, 10);
 }
 
+TEST_F(Chart, StartAgeWithAJieOnTheBirthDay) {
+  // 惊蛰 2000 came at 14:42:40 on 5 March. A boy (forward) born before it, in 寅, has it
+  // hours ahead; a girl (backward) born after it, in 卯, hours behind: the luck starts in
+  // the first year. On its other side the neighbouring jie is a month away.
+  // (lunar-javascript: 0y0m20d, 10y0m20d, 9y10m10d, 0y0m10d.)
+  const struct {
+    int hour;
+    const char* sex;
+    int startAge;
+  } cases[] = {{10, "男", 1}, {15, "男", 10}, {10, "女", 10}, {15, "女", 1}};
+  for (const auto& k : cases) EXPECT_EQ(Of(2000, 3, 5, k.hour, 0, k.sex).startAge, k.startAge) << k.hour << k.sex;
+}
+
 // The twelve fixed month windows, first and last day of each, in a common year (2001,
 // 辛巳 from 4 February) and a leap year (2004, 甲申): the month pillar, and the year
 // pillar where it turns on 4 February. Noon, away from any term instant of the fixture.
