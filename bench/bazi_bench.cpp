@@ -34,7 +34,7 @@ void BM_FullReport(benchmark::State& state) {
   SilentUi ui;
   QStringList pane;
   for (auto _ : state) {
-    if (WriteBaziReport(input, ui, ProgramFolder(), 2026, pane) != BaziOutcome::Written) state.SkipWithError("refused");
+    if (WriteBaziReport(input, ui, ProgramFolder(), QDate(2026, 1, 1), pane) != BaziOutcome::Written) state.SkipWithError("refused");
   }
   state.counters["lines"] = static_cast<double>(pane.size());
 }

@@ -52,7 +52,7 @@ void BirthChart(const QStringList& fields) {
   RecordingUi ui;
   QStringList pane;
   try {
-    const auto outcome = velmora::bazi::WriteBaziReport(in, ui, QStringLiteral(VELMORA_DB_DIR "/"), 2026, pane);
+    const auto outcome = velmora::bazi::WriteBaziReport(in, ui, QStringLiteral(VELMORA_DB_DIR "/"), QDate(2026, 1, 1), pane);
     if (outcome == velmora::bazi::BaziOutcome::Written) {
       Check(pane.size() >= 60 && ui.told.isEmpty());
     } else {

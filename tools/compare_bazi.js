@@ -22,8 +22,10 @@
 //   follows  the direction or a luck pillar differs only because the year or month pillar
 //            does (direction follows the year stem, luck pillars step from the month pillar);
 //   other    anything else: a real fault until explained.
-// The report also counts the 节气提示 lines over the random moments, checks that a line
-// appears exactly when the library's month or year pillar differs, and shows examples.
+// It also compares the start age with the library's exact reckoning (random moments whose
+// pillars and direction agree), counts the 节气提示 lines over the random moments, checks
+// that a line appears exactly when the library's month or year pillar differs, and shows
+// examples.
 'use strict';
 
 const fs = require('fs');
@@ -103,6 +105,7 @@ const perSet = Object.fromEntries(Object.keys(classes).map((c) => [c, { random: 
 const pillarDiffs = { year: 0, month: 0, day: 0, hour: 0 };
 const pillarDiffsRandom = { year: 0, month: 0, day: 0, hour: 0 };
 const hint = { lines: 0, examples: [], agree: 0, disagree: [] };
+const startAge = { compared: 0, far: [] };
 let luckCompared = 0;
 let luckSame = 0;
 let directionSame = 0;
@@ -116,7 +119,7 @@ moments.forEach((t, i) => {
     return;
   }
   const ours = { year: f[1], month: f[2], day: f[3], hour: f[4], backward: f[5] === 'backward',
-                 luck: f[7].split(' '), hint: f[9] || '' };
+                 startAge: Number(f[6]), luck: f[7].split(' '), hint: f[9] || '' };
   const solar = Solar.fromYmdHms(t.y, t.m, t.d, t.h, t.min, 0);
   const ec = theirChart(solar);
   const theirs = { year: ec.getYear(), month: ec.getMonth(), day: ec.getDay(), hour: ec.getTime() };
@@ -169,6 +172,16 @@ moments.forEach((t, i) => {
   if (sameDirection) directionSame += 1;
   luckCompared += 1;
   if (sameLuck) luckSame += 1;
+  // The start age: the program counts whole days to the jie by the mean-year terms, three
+  // to a year, a part year as a whole one, at most 10; the library reckons the exact
+  // instants. Within a year of each other is the method; two years or more is a fault.
+  if (t.random && !monthOrYear && sameDirection) {
+    const exact = yun.getStartYear() + yun.getStartMonth() / 12 + yun.getStartDay() / 365;
+    startAge.compared += 1;
+    if (Math.abs(ours.startAge - exact) >= 2) {
+      startAge.far.push(`${id}: ours ${ours.startAge}, library ${yun.getStartYear()}y${yun.getStartMonth()}m${yun.getStartDay()}d`);
+    }
+  }
   if (!sameDirection || !sameLuck) explain.push(monthOrYear ? 'follows' : 'other');
 
   if (explain.length === 0) return;
@@ -189,6 +202,9 @@ console.log(`pillar differences: year ${pillarDiffs.year}, month ${pillarDiffs.m
             ` (random moments: year ${pillarDiffsRandom.year}, month ${pillarDiffsRandom.month},` +
             ` day ${pillarDiffsRandom.day}, hour ${pillarDiffsRandom.hour})`);
 console.log(`luck direction equal: ${directionSame} of ${luckCompared}; ten luck pillars equal: ${luckSame} of ${luckCompared}`);
+console.log(`start age two years or more from the library's exact one: ${startAge.far.length} of ${startAge.compared}` +
+            ' random moments with the same month, year and direction');
+for (const line of startAge.far.slice(0, 5)) console.log(`  ${line}`);
 for (const [name, list] of Object.entries(classes)) {
   console.log(`class ${name}: ${list.length} (random ${perSet[name].random}, February ${perSet[name].february})`);
   const shown = name === 'other' ? list : list.slice(0, 3);

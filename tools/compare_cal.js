@@ -7,7 +7,8 @@
 //   cal_dump | node compare_cal.js terms [jq.tsv]   solar-term days; with refdata's jq.tsv
 //                                                   (chncal) as a third opinion
 //   velmora-cli jiri --from 2026-01-01 --days 730 | node compare_cal.js jiri
-//                                                   day pillar, 建除, spirit, 黄道/黑道
+//                                                   lunar date, day pillar, 建除, spirit,
+//                                                   黄道/黑道
 // Each mode also reads a file given after the optional argument ("-" for stdin).
 // Needs lunar-javascript where Node can find it (npm install lunar-javascript; set NODE_PATH
 // to its node_modules folder when it lies elsewhere). Runs outside the build and CI.
@@ -19,9 +20,10 @@ const { Solar } = require('lunar-javascript');
 const TERMS = ['', '小寒', '大寒', '立春', '雨水', '惊蛰', '春分', '清明', '谷雨', '立夏', '小满', '芒种', '夏至',
   '小暑', '大暑', '立秋', '处暑', '白露', '秋分', '寒露', '霜降', '立冬', '小雪', '大雪', '冬至'];
 
-// The four months in which the window's table and the birth chart's table are known to
-// disagree: the first day of each as the window's engine reads it.
-const KNOWN = { '1906-04-23': 330, '1914-11-17': 1001, '1989-08-01': 701, '2013-06-08': 430 };
+// The months the window's table once had one day off (corrected in 1989 and 2013; the
+// birth chart's table was corrected in 1906 and 1914): the first day of each as
+// lunar-javascript reads it, so a stretch there is reported as a return of an old fault.
+const KNOWN = { '1906-04-23': 330, '1914-11-17': 1001, '1989-08-01': 630, '2013-06-08': 501 };
 
 function readLines(path) {
   return fs.readFileSync(path && path !== '-' ? path : 0, 'utf8').split('\n').filter((l) => l.trim());
@@ -75,14 +77,15 @@ function compareLunar(lines) {
     let cause = 'other';
     if (Math.abs(o) % 100 === 1 && Math.abs(t) % 100 >= 29) cause = `this table begins the month one day early (${codeText(t)} there)`;
     else if (Math.abs(t) % 100 === 1 && Math.abs(o) % 100 >= 29) cause = `this table begins the month one day late (${codeText(o)} here)`;
-    const known = KNOWN[s.first.date] === o ? '; one of the four known differences' : '';
+    const known = s.first.date in KNOWN ? '; a month corrected before, wrong again' : '';
     console.log(`${s.first.date} .. ${s.last.date}  ${s.count} day(s): ours ${codeText(o)}, lunar-javascript ${codeText(t)}`);
     console.log(`  cause: ${cause}${known}`);
   }
   for (const [date, code] of Object.entries(KNOWN)) {
     const row = rows.find((r) => r.date === date);
     if (!row) continue;
-    console.log(`known difference ${date} (${codeText(code)} here): ${row.differs ? 'lunar-javascript sides with the birth chart\'s table' : 'lunar-javascript sides with this table'}`);
+    console.log(`corrected month ${date}: lunar-javascript ${codeText(row.theirs)}, here ${codeText(row.ours)}` +
+                `${row.ours === code ? '' : ' (expected ' + codeText(code) + ')'}`);
   }
   const differing = rows.filter((r) => r.differs).length;
   console.log(`${rows.length} days compared, ${differing} differ, in ${stretches.length} stretch(es)`);
@@ -125,14 +128,15 @@ function compareJiri(lines) {
     if (f.length < 7 || !/^\d{4}-\d{2}-\d{2}$/.test(f[0])) continue;
     days += 1;
     const l = lunarOf(f[0]);
-    const theirs = [l.getDayInGanZhi(), l.getZhiXing(), l.getDayTianShen(), l.getDayTianShenType()];
-    const ours = [f[3], f[4], f[5], f[6]];
+    const theirs = [`${l.getMonthInChinese()}月${l.getDayInChinese()}`, l.getDayInGanZhi(), l.getZhiXing(),
+      l.getDayTianShen(), l.getDayTianShenType()];
+    const ours = [f[2], f[3], f[4], f[5], f[6]];
     if (ours.join() !== theirs.join()) {
       differing += 1;
       console.log(`${f[0]}  ours ${ours.join(' ')}  lunar-javascript ${theirs.join(' ')}`);
     }
   }
-  console.log(`${days} days compared (day pillar, 建除, spirit, 黄道/黑道), ${differing} differ`);
+  console.log(`${days} days compared (lunar date, day pillar, 建除, spirit, 黄道/黑道), ${differing} differ`);
   return differing;
 }
 

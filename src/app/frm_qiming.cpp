@@ -471,7 +471,7 @@ void FrmQiming::Image2Click() {
     const bazi::BirthInput input{controls.Xing.text, controls.CBsex.text, controls.SYear.text, controls.SMonth.text,
                                  controls.Sday.text,  controls.Shour.text, controls.CBFen.text,
                                  controls.ComDate.index == 1 ? 1 : 0};
-    switch (bazi::WriteBaziReport(input, ui_, folder_, currentYear(), REbazi)) {
+    switch (bazi::WriteBaziReport(input, ui_, folder_, today(), REbazi)) {
       case bazi::BaziOutcome::Written:
         ui_.ShowNoteText(REbazi.join(QLatin1Char('\n')), QString::fromUtf16(bazi::kBaziNoteCaption));
         break;

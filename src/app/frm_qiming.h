@@ -147,8 +147,8 @@ class FrmQiming : public QObject {
   // Waits for the current worker, delivering what it produced; for tests and shutdown.
   void WaitForWorker();
 
-  // The year of the system clock, for the report's age; tests set their own.
-  std::function<int()> currentYear = [] { return QDate::currentDate().year(); };
+  // The system clock's date, for the report's age; tests set their own.
+  std::function<QDate()> today = [] { return QDate::currentDate(); };
 
   Query& adoTem() { return *ADOTem; }
 

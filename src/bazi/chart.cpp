@@ -10,10 +10,13 @@
 #include "refdb/errors.h"
 #include "refdb/query.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace velmora::bazi {
 namespace {
+
+constexpr int kMaxStartAge = 10;
 
 bool IsGregorianLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -86,13 +89,11 @@ std::array<QString, 4> HiddenStems(QDate date, int month, int hour) {
 
 // The start age. q days to the neighbouring jie make q / 3 years, a part year counting as
 // a whole one (q = 1 gives 1, q = 3 gives 1, q = 4 gives 2). The luck cycle starts at
-// 1..10: 0 becomes 10, and 31 or 32 days, which round up to 11, wrap to 1 rather than
-// being held at 10. So the age jumps from 10 (q = 28..30) down to 1 (q = 31, 32).
+// 1..10: 0 becomes 10, and so do 31 and 32 days, which round up to 11 (the scan looks at
+// most 32 days away); wrapping them to 1 would start the luck nine years early.
 int StartAgeOf(int q) {
-  int age = q % 3 == 0 ? q / 3 : q / 3 + 1;
-  if (age == 0) age = 10;
-  if (age != 10) age %= 10;
-  return age;
+  const int age = q % 3 == 0 ? q / 3 : q / 3 + 1;
+  return age == 0 ? kMaxStartAge : std::min(age, kMaxStartAge);
 }
 
 int MonthStemOf(int yearStem, int monthBranch) {
@@ -108,16 +109,30 @@ QString JieInstantStatement(int year, QDate date) {
       .arg(JieNameList(), date.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-bool IsBeforeJieInstant(int year, const QDateTime& moment, const QString& folder) {
-  return OrEmpty<bool>([&] {
+std::optional<QDateTime> JieInstantOn(int year, QDate date, const QString& folder) {
+  return OrEmpty<std::optional<QDateTime>>([&]() -> std::optional<QDateTime> {
     Query q(DbConnectionText(DbFile::Tgcode, folder));
-    q.SetSql(JieInstantStatement(year, moment.date()));
+    q.SetSql(JieInstantStatement(year, date));
     q.Open();
-    if (q.IsEmpty()) return false;
+    if (q.IsEmpty()) return std::nullopt;
     const QDateTime instant = q.AsDateTime(0);
-    // Compared as wall-clock values: both are Beijing civil time.
-    return instant.isValid() && std::make_pair(moment.date(), moment.time()) < std::make_pair(instant.date(), instant.time());
+    if (!instant.isValid()) return std::nullopt;
+    return instant;
   });
+}
+
+namespace {
+
+// Compared as wall-clock values: both are Beijing civil time.
+bool Before(const QDateTime& moment, const QDateTime& instant) {
+  return std::make_pair(moment.date(), moment.time()) < std::make_pair(instant.date(), instant.time());
+}
+
+}  // namespace
+
+bool IsBeforeJieInstant(int year, const QDateTime& moment, const QString& folder) {
+  const std::optional<QDateTime> instant = JieInstantOn(year, moment.date(), folder);
+  return instant && Before(moment, *instant);
 }
 
 bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const QString& sexText,
@@ -135,7 +150,9 @@ bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const 
 
   // 2. A birth on a jie day before the jie's moment belongs to the day before.
   // A wall-clock value: in UTC no local daylight-saving gap can move it.
-  c.termCorrection = IsBeforeJieInstant(year, QDateTime(date, QTime(hour, minute), Qt::UTC), folder);
+  const QDateTime moment(date, QTime(hour, minute), Qt::UTC);
+  const std::optional<QDateTime> jieToday = JieInstantOn(year, date, folder);
+  c.termCorrection = jieToday && Before(moment, *jieToday);
   c.monthDayKey = month * 100 + day - (c.termCorrection ? 1 : 0);
 
   // 3. The month window.
@@ -176,8 +193,12 @@ bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const 
   c.backward = c.male == yinYear;
 
   // 10. The start age from the distance to the next (forward) or previous (backward) jie.
-  const int q = DaysToJie(date, c.backward).value_or(c.windowQuotient);
-  c.startAge = StartAgeOf(q);
+  // The scan starts a day away from the birth, so a jie on the birth day itself, on the
+  // luck's side of the birth moment (still to come running forward, just past running
+  // backward), is counted here: it lies hours away, and the luck starts in the first year.
+  // Left to the scan, it would find the jie a month on and give 10.
+  const bool jieOnLuckSide = jieToday && (c.backward ? !c.termCorrection : c.termCorrection);
+  c.startAge = jieOnLuckSide ? 1 : StartAgeOf(DaysToJie(date, c.backward).value_or(c.windowQuotient));
   c.startAgeText = QString::number(c.startAge);
 
   // 11. The luck pillars step from the month pillar, one pair per decade.

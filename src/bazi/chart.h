@@ -1,7 +1,7 @@
 // chart.h: the four pillars (四柱) of a birth moment and what the chart derives from them.
 //
-// Exports BaziChart, ComputeBaziChart, IsBeforeJieInstant, IsJieTerm, the start-age rule
-// StartAgeOf and the jie query's text JieInstantStatement.
+// Exports BaziChart, ComputeBaziChart, JieInstantOn, IsBeforeJieInstant, IsJieTerm, the
+// start-age rule StartAgeOf and the jie query's text JieInstantStatement.
 //
 // The solar months are fixed calendar windows (4 February starts 寅, 6 March 卯, …, the same
 // days every year) and the year turns on 4 February. The real term instants of table JQ in
@@ -9,7 +9,8 @@
 // day. The day pillar is a closed formula over the Gregorian date; the hour from 23:00 to
 // 23:59 is the 子 hour of the same day. The luck cycle starts at an age derived from the
 // distance in days to the neighbouring jie by the mean-year terms of solar_terms.h, three
-// days counting as one year.
+// days counting as one year, at most 10; a jie of JQ on the birth day itself, on the luck's
+// side of the birth moment, makes it 1.
 //
 // Every stem and branch of the record is a cycle number (cycle_numbers.h).
 #pragma once
@@ -20,6 +21,7 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
 
 namespace velmora::bazi {
 
@@ -60,6 +62,10 @@ struct BaziChart {
 // lies, with its trailing separator; without the file there is no term correction.
 bool ComputeBaziChart(int year, int month, int day, int hour, int minute, const QString& sexText,
                       const QString& folder, BaziChart& chart);
+
+// The instant of the jie term of table JQ that falls on date (year: the Gregorian year
+// asked for), as it reads; nothing when none does or the query fails.
+std::optional<QDateTime> JieInstantOn(int year, QDate date, const QString& folder);
 
 // Whether a jie term of table JQ falls on moment's date (year: the Gregorian year asked
 // for) and moment lies strictly before the term's instant. Date and time are compared as

@@ -182,7 +182,7 @@ void WriteChart(const BaziChart& chart, const Birth& birth, const calendar::Luna
 
 }  // namespace
 
-BaziOutcome WriteBaziReport(const BirthInput& input, Ui& ui, const QString& folder, int currentYear,
+BaziOutcome WriteBaziReport(const BirthInput& input, Ui& ui, const QString& folder, QDate today,
                             QStringList& pane) {
   struct Check {
     const QString& text;
@@ -212,7 +212,8 @@ BaziOutcome WriteBaziReport(const BirthInput& input, Ui& ui, const QString& fold
 
   pane.clear();
   pane << QStringLiteral("姓氏：") + Trim(input.surname);
-  pane << QStringLiteral("年龄：") + QString::number(currentYear - date.year()) + QStringLiteral("岁");
+  pane << QStringLiteral("年龄：") + (date > today ? QStringLiteral("未出生")
+                                                   : QString::number(today.year() - date.year()) + QStringLiteral("岁"));
   pane << QStringLiteral("您出生公历：%1年%2月%3日")
                   .arg(date.year(), 4, 10, QLatin1Char('0'))
                   .arg(date.month(), 2, 10, QLatin1Char('0'))

@@ -14,6 +14,7 @@
 
 #include "refdb/ui.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -35,14 +36,15 @@ enum class BaziOutcome {
 
 inline constexpr const char16_t* kBaziNoteCaption = u"您的八字分析结果...";
 
-// The report of input, written into pane after the inputs pass their checks; currentYear
-// gives the age. Refusals are told through ui (ShowNotice for an empty box, the plain
+// The report of input, written into pane after the inputs pass their checks; today (the
+// machine's clock, passed in so that tests can fix it) gives the age: its year less the
+// birth year, or "未出生" for a birth after today, since parents chart expected dates. Refusals are told through ui (ShowNotice for an empty box, the plain
 // message box "请检查输入数据是否出错！" for a date, hour or minute that is no number or
 // does not exist, a lunar date the table rejects and a date outside
 // 1900-01-31..2100-12-31) and leave the pane as it was. Failed chart lookups leave empty
 // cells. When dream.dll cannot be read the report stops after line 59 with SilentStop.
 // folder: where the databases lie, with its trailing separator.
-BaziOutcome WriteBaziReport(const BirthInput& input, Ui& ui, const QString& folder, int currentYear,
+BaziOutcome WriteBaziReport(const BirthInput& input, Ui& ui, const QString& folder, QDate today,
                             QStringList& pane);
 
 }  // namespace velmora::bazi

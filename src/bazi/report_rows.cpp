@@ -22,7 +22,9 @@ QString MinorLuckPillar(const BaziChart& chart, int n) {
 QString AgeHeader(int s, const QString& startAgeText) {
   if (startAgeText == QStringLiteral("1"))
     return QStringLiteral("      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
-  QString line = S6 + QStringLiteral("1-") + QString::number(s - 1) + QStringLiteral("岁");
+  // The years before the luck starts, 1 to s − 1; with start age 2 that is the one year 1,
+  // not the range "1-1".
+  QString line = S6 + (s == 2 ? QString() : QStringLiteral("1-")) + QString::number(s - 1) + QStringLiteral("岁");
   for (int c = 0; c <= 8; ++c) line += S3 + QString::number(s + 10 * c) + QStringLiteral("岁");
   return line;
 }

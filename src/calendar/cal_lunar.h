@@ -7,7 +7,8 @@
 // The engine reads its own table (cal_lunar_table.h): per Gregorian year 1901..2050 the
 // lunar months as they run through that year, starting from the month in progress on
 // 1 January. It yields a month and a day but no lunar year; the zodiac pair comes from the
-// Gregorian year. The birth chart converts with lunar.h, which disagrees in four months.
+// Gregorian year. The birth chart converts with lunar.h; over 1901..2050 the two tables
+// agree day for day.
 //
 // A date is packed into a lunar code: month × 100 + day for an ordinary month (815 is the
 // fifteenth of the eighth month), its negative for a leap month (−401 is the first of the

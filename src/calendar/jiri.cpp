@@ -2,8 +2,10 @@
 #include "calendar/jiri.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "calendar/cal_festivals.h"
+#include "calendar/cal_lunar.h"
 #include "calendar/lunar.h"
 #include "calendar/vocabulary.h"
 
@@ -52,6 +54,24 @@ bool IsHuangdao(int godIndex) {
   return kHuangdao[static_cast<std::size_t>(WrapIndex(godIndex, 12))];
 }
 
+QString JiriLunarText(QDate date) {
+  int month = 0, day = 0;
+  bool leap = false;
+  if (const int code = CalLunarCode(date); code != 0) {
+    leap = code < 0;
+    month = std::abs(code) / 100;
+    day = std::abs(code) % 100;
+  } else if (const LunarDate l = SolarToLunar(date); !l.isNull()) {
+    leap = l.leap();
+    month = l.month();
+    day = l.day();
+  } else {
+    return QString();
+  }
+  return (leap ? QStringLiteral("闰") : QString()) + NameText(CalMonthNames[static_cast<std::size_t>(month)]) +
+         QStringLiteral("月") + NameText(CalDayNames[static_cast<std::size_t>(day)]);
+}
+
 QString HuangdaoText(bool huangdao) { return huangdao ? QStringLiteral("黄道") : QStringLiteral("黑道"); }
 
 std::vector<JiriDay> JiriDays(QDate from, int days, std::span<const JieTerm> terms) {
@@ -66,11 +86,10 @@ std::vector<JiriDay> JiriDays(QDate from, int days, std::span<const JieTerm> ter
     if (!month || date > terms.back().date.addDays(kSafeDaysAfterLastTerm)) break;
     const GanZhi pillar = DayGanZhi(date);
     const int god = DayGodIndex(*month, pillar.zhi());
-    const LunarDate lunar = SolarToLunar(date);
     JiriDay d;
     d.date = date;
     d.weekday = WeekdayText(date);
-    d.lunar = lunar.isNull() ? QString() : LunarMonthText(lunar.month(), lunar.leap()) + LunarDayText(lunar.day());
+    d.lunar = JiriLunarText(date);
     d.pillar = NameOf(pillar);
     d.jianchu = NameText(JianchuNames[static_cast<std::size_t>(JianchuIndex(*month, pillar.zhi()))]);
     d.god = NameText(DayGodNames[static_cast<std::size_t>(god)]);

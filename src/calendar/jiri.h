@@ -2,7 +2,7 @@
 // (黄道 and 黑道) of each day, with its day pillar and lunar date.
 //
 // Exports JianchuNames, DayGodNames, JieTerm, DayGanZhi, SolarMonthBranch, JianchuIndex,
-// DayGodIndex, IsHuangdao, JiriDay and JiriDays. Pure functions; the term instants come in
+// DayGodIndex, IsHuangdao, JiriLunarText, JiriDay and JiriDays. Pure functions; the term instants come in
 // from the caller (frm_jiri.h reads them from table JQ).
 //
 // Both rules are the classical almanac's and depend only on two branches: the solar
@@ -64,11 +64,17 @@ int DayGodIndex(Dizhi month, Dizhi day);
 // Whether the spirit of DayGodNames[index] is a 黄道 spirit.
 bool IsHuangdao(int godIndex);
 
+// The lunar date of a day as the calendar window reads it (cal_lunar.h), with its month
+// names: 正月初一, 冬月十五, 腊月三十, 闰二月初一. Beyond the window's table (after 2050) the
+// birth chart's table (lunar.h) gives the month and day, named the same way; the two
+// tables agree on every day both hold. Empty where neither has the date.
+QString JiriLunarText(QDate date);
+
 // One line of the list.
 struct JiriDay {
   QDate date;
   QString weekday;   // 星期一
-  QString lunar;     // the birth chart's lunar date: 十一月初五, 闰二月初一
+  QString lunar;     // JiriLunarText: 冬月初五, 闰二月初一
   QString pillar;    // the day pillar: 甲子
   QString jianchu;   // 建 .. 闭
   QString god;       // 青龙 .. 勾陈

@@ -1,11 +1,18 @@
 // lunar_table.h: the program's lunar table, one packed word per lunar year 1900..2100.
 //
-// Source: the program's lunar table, copied word for word; it is part of the conversion
-// algorithm, so it lives here as a constexpr array rather than in refdata/. It is not an
-// astronomical computation, and where it departs from other calendars the table still wins.
-// Against an astronomical calendar over 1901..2099 it differs in four places, each a new moon
-// within minutes of midnight where two neighbouring months swap 29 and 30 days: lunar 1906
-// months 3/4, 1914 months 9/10, 2089 months 7/8 and 2097 months 6/7 (tools/compare_lunar.js).
+// Source: the program's lunar table; it is part of the conversion algorithm, so it lives
+// here as a constexpr array rather than in refdata/. It follows the astronomical calendar
+// in Beijing time, the convention of today's almanacs (checked day by day over 1901..2100
+// with tools/compare_lunar.js).
+//
+// Corrected words. The table as first copied gave four pairs of neighbouring months their
+// 29 and 30 days the wrong way round, each where a new moon fell within minutes of
+// midnight, so every day of the later month read one day off:
+//   1906  0x5554 → 0x6554  3rd month 30 days, 4th 29 (was 29, 30; 1906-04-23 is 三月三十)
+//   1914  0xD295 → 0xD255  9th month 29 days, 10th 30 (was 30, 29; 1914-11-17 is 十月初一)
+//   2089  0xD260 → 0xD160  7th month 29 days, 8th 30 (was 30, 29; 2089-09-04 is 八月初一)
+//   2097  0xA4D0 → 0xA2D0  6th month 29 days, 7th 30 (was 30, 29; 2097-08-07 is 七月初一)
+// The year lengths are unchanged, so every other day converts as before.
 //
 // Bit layout of the word of year y:
 //   bits 15..4  one bit per ordinary month, bit 15 for month 1 .. bit 4 for month 12;
@@ -23,8 +30,8 @@ inline constexpr int kLunarTableFirstYear = 1900;
 inline constexpr int kLunarTableLastYear = 2100;
 
 inline constexpr std::array<std::uint16_t, kLunarTableLastYear - kLunarTableFirstYear + 1> LunarInfo = {
-    0x4BD8, 0x4AE0, 0xA570, 0x54D5, 0xD260, 0xD950, 0x5554, 0x56AF, 0x9AD0, 0x55D2,  // 1900
-    0x4AE0, 0xA5B6, 0xA4D0, 0xD250, 0xD295, 0xB54F, 0xD6A0, 0xADA2, 0x95B0, 0x4977,  // 1910
+    0x4BD8, 0x4AE0, 0xA570, 0x54D5, 0xD260, 0xD950, 0x6554, 0x56AF, 0x9AD0, 0x55D2,  // 1900
+    0x4AE0, 0xA5B6, 0xA4D0, 0xD250, 0xD255, 0xB54F, 0xD6A0, 0xADA2, 0x95B0, 0x4977,  // 1910
     0x497F, 0xA4B0, 0xB4B5, 0x6A50, 0x6D40, 0xAB54, 0x2B6F, 0x9570, 0x52F2, 0x4970,  // 1920
     0x6566, 0xD4A0, 0xEA50, 0x6A95, 0x5ADF, 0x2B60, 0x86E3, 0x92EF, 0xC8D7, 0xC95F,  // 1930
     0xD4A0, 0xD8A6, 0xB55F, 0x56A0, 0xA5B4, 0x25DF, 0x92D0, 0xD2B2, 0xA950, 0xB557,  // 1940
@@ -41,8 +48,8 @@ inline constexpr std::array<std::uint16_t, kLunarTableLastYear - kLunarTableFirs
     0x4B63, 0x937F, 0x49F8, 0x4970, 0x64B0, 0x68A6, 0xEA5F, 0x6B20, 0xA6C4, 0xAAEF,  // 2050
     0x92E0, 0xD2E3, 0xC960, 0xD557, 0xD4A0, 0xDA50, 0x5D55, 0x56A0, 0xA6D0, 0x55D4,  // 2060
     0x52D0, 0xA9B8, 0xA950, 0xB4A0, 0xB6A6, 0xAD50, 0x55A0, 0xABA4, 0xA5B0, 0x52B0,  // 2070
-    0xB273, 0x6930, 0x7337, 0x6AA0, 0xAD50, 0x4B55, 0x4B6F, 0xA570, 0x54E4, 0xD260,  // 2080
-    0xE968, 0xD520, 0xDAA0, 0x6AA6, 0x56DF, 0x4AE0, 0xA9D4, 0xA4D0, 0xD150, 0xF252,  // 2090
+    0xB273, 0x6930, 0x7337, 0x6AA0, 0xAD50, 0x4B55, 0x4B6F, 0xA570, 0x54E4, 0xD160,  // 2080
+    0xE968, 0xD520, 0xDAA0, 0x6AA6, 0x56DF, 0x4AE0, 0xA9D4, 0xA2D0, 0xD150, 0xF252,  // 2090
     0xD520,                                                                          // 2100
 };
 

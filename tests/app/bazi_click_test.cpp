@@ -27,7 +27,7 @@ void Enter(FrmQiming& form, const char* surname, const char* year, const char* m
   form.controls.Sday.text = U(day);
   form.controls.Shour.text = U("子 0");
   form.controls.CBFen.text = U("00");
-  form.currentYear = [] { return 2026; };
+  form.today = [] { return QDate(2026, 6, 1); };
 }
 
 TEST(BaziClick, ReportGoesToREbaziAndANoteWindow) {

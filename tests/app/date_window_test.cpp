@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QLabel>
 #include <QTableWidget>
@@ -45,6 +46,29 @@ TEST(DateWindowView, ClicksSteerTheCalendar) {
   QTest::mouseClick(Child<QWidget>(window, "LunarLabel3"), Qt::LeftButton);  // 1 December 2025
   EXPECT_EQ(Child<QWidget>(window, "Shape2")->pos(), QPoint(13 + 2 * 42, 57));
   EXPECT_FALSE(window.isVisible());
+}
+
+// The separator lines above and below the grid run clear of every text: with a line
+// hidden, the rows it covers are bare window. 2023-12-31 puts 十九 and the highlight in a
+// sixth row; the twelve years give each zodiac pair in the corner beside the lower line.
+TEST(DateWindowView, SeparatorLinesCrossNoText) {
+  for (int year = 2023; year < 2035; ++year) {
+    DateWindow window(nullptr, [year] { return QDate(year, 12, 31); });
+    window.show();
+    for (const char* name : {"Bevel2", "Bevel1"}) {
+      QWidget* line = Child<QWidget>(window, QString::fromLatin1(name));
+      const QRect covered = line->geometry();
+      line->hide();
+      QCoreApplication::processEvents();
+      const QImage picture = window.grab().toImage();
+      line->show();
+      for (int y = covered.top(); y <= covered.bottom(); ++y) {
+        int inked = 0;
+        for (int x = covered.left(); x <= covered.right(); ++x) inked += picture.pixel(x, y) != qRgb(255, 255, 255);
+        EXPECT_EQ(inked, 0) << year << " " << name << " row " << y;
+      }
+    }
+  }
 }
 
 TEST(DateWindowView, ClosesWhenAnotherWindowBecomesActive) {

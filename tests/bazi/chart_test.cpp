@@ -64,10 +64,53 @@ TEST_F(Chart, WorkedExampleFemale1984) {
 }
 
 TEST_F(Chart, StartAgeRounding) {
-  // q days to the jie → start age: part years count whole; 0 → 10; 31 and 32 wrap to 1.
+  // q days to the jie → start age: part years count whole; 0 → 10; 31 and 32 stay at 10.
   const std::pair<int, int> cases[] = {{0, 10}, {1, 1}, {3, 1}, {4, 2}, {6, 2}, {7, 3},
-                                       {27, 9}, {28, 10}, {30, 10}, {31, 1}, {32, 1}};
+                                       {27, 9}, {28, 10}, {30, 10}, {31, 10}, {32, 10}};
   for (const auto& [q, age] : cases) EXPECT_EQ(StartAgeOf(q), age) << "q = " << q;
+  // A 庚辰 boy runs forward to 芒种 on 5 June: 31 days from 5 May, 30 from 6 May.
+  EXPECT_EQ(Of(2000, 5, 5, 12, 0).startAge, 10);
+  EXPECT_EQ(Of(2000, 5, 6, 12, 0).startAge, 10);
+}
+
+TEST_F(Chart, StartAgeWithAJieOnTheBirthDay) {
+  // 惊蛰 2000 came at 14:42:40 on 5 March. A boy (forward) born before it, in 寅, has it
+  // hours ahead; a girl (backward) born after it, in 卯, hours behind: the luck starts in
+  // the first year. On its other side the neighbouring jie is a month away.
+  // (lunar-javascript: 0y0m20d, 10y0m20d, 9y10m10d, 0y0m10d.)
+  const struct {
+    int hour;
+    const char* sex;
+    int startAge;
+  } cases[] = {{10, "男", 1}, {15, "男", 10}, {10, "女", 10}, {15, "女", 1}};
+  for (const auto& k : cases) EXPECT_EQ(Of(2000, 3, 5, k.hour, 0, k.sex).startAge, k.startAge) << k.hour << k.sex;
+}
+
+// The twelve fixed month windows, first and last day of each, in a common year (2001,
+// 辛巳 from 4 February) and a leap year (2004, 甲申): the month pillar, and the year
+// pillar where it turns on 4 February. Noon, away from any term instant of the fixture.
+TEST_F(Chart, MonthWindows) {
+  struct Case { int month, day; const char* common; const char* leap; };
+  const Case cases[] = {
+      {1, 1, "庚辰 戊子", "癸未 甲子"},   {1, 5, "庚辰 戊子", "癸未 甲子"},
+      {1, 6, "庚辰 己丑", "癸未 乙丑"},   {2, 3, "庚辰 己丑", "癸未 乙丑"},
+      {2, 4, "辛巳 庚寅", "甲申 丙寅"},   {3, 5, "辛巳 庚寅", "甲申 丙寅"},
+      {3, 6, "辛巳 辛卯", "甲申 丁卯"},   {4, 4, "辛巳 辛卯", "甲申 丁卯"},
+      {4, 5, "辛巳 壬辰", "甲申 戊辰"},   {5, 4, "辛巳 壬辰", "甲申 戊辰"},
+      {5, 5, "辛巳 癸巳", "甲申 己巳"},   {6, 5, "辛巳 癸巳", "甲申 己巳"},
+      {6, 6, "辛巳 甲午", "甲申 庚午"},   {7, 6, "辛巳 甲午", "甲申 庚午"},
+      {7, 7, "辛巳 乙未", "甲申 辛未"},   {8, 7, "辛巳 乙未", "甲申 辛未"},
+      {8, 8, "辛巳 丙申", "甲申 壬申"},   {9, 7, "辛巳 丙申", "甲申 壬申"},
+      {9, 8, "辛巳 丁酉", "甲申 癸酉"},   {10, 7, "辛巳 丁酉", "甲申 癸酉"},
+      {10, 8, "辛巳 戊戌", "甲申 甲戌"},  {11, 6, "辛巳 戊戌", "甲申 甲戌"},
+      {11, 7, "辛巳 己亥", "甲申 乙亥"},  {12, 7, "辛巳 己亥", "甲申 乙亥"},
+      {12, 8, "辛巳 庚子", "甲申 丙子"},  {12, 31, "辛巳 庚子", "甲申 丙子"},
+  };
+  for (const Case& k : cases) {
+    EXPECT_EQ(Pillars(Of(2001, k.month, k.day, 12, 0)).left(5), U(k.common)) << "2001-" << k.month << "-" << k.day;
+    EXPECT_EQ(Pillars(Of(2004, k.month, k.day, 12, 0)).left(5), U(k.leap)) << "2004-" << k.month << "-" << k.day;
+  }
+  EXPECT_EQ(Pillars(Of(2004, 2, 29, 12, 0)).left(5), U("甲申 丙寅"));
 }
 
 TEST_F(Chart, FourthOfFebruary) {

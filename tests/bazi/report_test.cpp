@@ -68,8 +68,8 @@ class Report : public ::testing::Test {
     in.calendarKind = calendar;
     return in;
   }
-  BaziOutcome Write(const BirthInput& in, const QString& folder = fixture_->Folder()) {
-    return WriteBaziReport(in, ui_, folder, 2024, pane_);
+  BaziOutcome Write(const BirthInput& in, const QString& folder = fixture_->Folder(), QDate today = QDate(2024, 6, 1)) {
+    return WriteBaziReport(in, ui_, folder, today, pane_);
   }
   static inline FixtureFolder* fixture_ = nullptr;
   RecordingUi ui_;
@@ -159,9 +159,38 @@ TEST_F(Report, GoldenMale2000) {
   EXPECT_FALSE(BirthdayPersonality(1, 1).isEmpty());
 }
 
+TEST_F(Report, AgeLine) {
+  // Today's year less the birth year; a birth after today (an expected date) is 未出生.
+  const struct {
+    const char* birth;
+    QDate today;
+    const char* line;
+  } cases[] = {{"2024-06-01", QDate(2024, 6, 1), "年龄：0岁"},
+               {"2024-06-02", QDate(2024, 6, 1), "年龄：未出生"},
+               {"2025-01-01", QDate(2024, 6, 1), "年龄：未出生"},
+               {"2000-12-31", QDate(2024, 6, 1), "年龄：24岁"}};
+  for (const auto& c : cases) {
+    ASSERT_EQ(Write(Input(c.birth), fixture_->Folder(), c.today), BaziOutcome::Written) << c.birth;
+    EXPECT_EQ(pane_[1], U(c.line)) << c.birth;
+  }
+}
+
 TEST_F(Report, ColumnBlocks) {
-  EXPECT_EQ(AgeHeader(1, U("1")), U("      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁"));
-  EXPECT_EQ(AgeHeader(3, U("3")), U("      1-2岁   3岁   13岁   23岁   33岁   43岁   53岁   63岁   73岁   83岁"));
+  // The age header for every start age: the years before the luck, then the first age of
+  // luck pillars 1..9.
+  const char* const headers[] = {
+      "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁",
+      "      1岁   2岁   12岁   22岁   32岁   42岁   52岁   62岁   72岁   82岁",
+      "      1-2岁   3岁   13岁   23岁   33岁   43岁   53岁   63岁   73岁   83岁",
+      "      1-3岁   4岁   14岁   24岁   34岁   44岁   54岁   64岁   74岁   84岁",
+      "      1-4岁   5岁   15岁   25岁   35岁   45岁   55岁   65岁   75岁   85岁",
+      "      1-5岁   6岁   16岁   26岁   36岁   46岁   56岁   66岁   76岁   86岁",
+      "      1-6岁   7岁   17岁   27岁   37岁   47岁   57岁   67岁   77岁   87岁",
+      "      1-7岁   8岁   18岁   28岁   38岁   48岁   58岁   68岁   78岁   88岁",
+      "      1-8岁   9岁   19岁   29岁   39岁   49岁   59岁   69岁   79岁   89岁",
+      "      1-9岁   10岁   20岁   30岁   40岁   50岁   60岁   70岁   80岁   90岁",
+  };
+  for (int s = 1; s <= 10; ++s) EXPECT_EQ(AgeHeader(s, QString::number(s)), U(headers[s - 1])) << "start age " << s;
   // Start age 10 gives every row ten cells; start age 1 only row 0, the rest begin blank.
   for (const int s : {1, 10}) {
     const QStringList rows = AnnualPillarRows(1999, s);

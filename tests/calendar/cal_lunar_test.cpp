@@ -1,10 +1,8 @@
-// cal_lunar_test.cpp: the calendar window's lunar engine, and its known disagreement with
-// the birth chart's table.
+// cal_lunar_test.cpp: the calendar window's lunar engine, its corrected months, and its
+// agreement with the birth chart's table.
 #include "calendar/cal_lunar.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "calendar/lunar.h"
 
@@ -37,35 +35,27 @@ TEST(CalLunarCode, EdgeCases) {
   }
 }
 
-// This engine and the birth chart's (lunar.h) each keep their own table. They disagree in
-// exactly four lunar months, by one day; an independent calendar sides with this table in
-// 1906 and 1914 and with the other in 1989 and 2013. Neither is to be "fixed" to match.
-TEST(CalLunarCode, DiffersFromBirthChartTableInFourMonthsOnly) {
-  struct Month { const char* first; int code; LunarDate there; };
-  const Month months[] = {
-      {"1906-04-23", 330, LunarDate::FromYmd(1906, 4, 1)},
-      {"1914-11-17", 1001, LunarDate::FromYmd(1914, 9, 30)},
-      {"1989-08-01", 701, LunarDate::FromYmd(1989, 6, 30)},
-      {"2013-06-08", 430, LunarDate::FromYmd(2013, 5, 1)},
+// The two months this table once began a day early or late (a new moon minutes after
+// midnight, Beijing time): the days around each boundary, true values from lunar-javascript.
+// 七夕 1989 falls on 08-08.
+TEST(CalLunarCode, CorrectedMonthsReadAsTheAlmanacs) {
+  struct Case { const char* date; int code; };
+  const Case cases[] = {
+      {"1989-07-31", 629}, {"1989-08-01", 630}, {"1989-08-02", 701}, {"1989-08-08", 707},
+      {"1989-08-30", 729}, {"1989-08-31", 801},
+      {"2013-06-07", 429}, {"2013-06-08", 501}, {"2013-07-07", 530}, {"2013-07-08", 601},
   };
-  for (const Month& m : months) {
-    EXPECT_EQ(CalLunarCode(D(m.first)), m.code) << m.first;
-    EXPECT_EQ(SolarToLunar(D(m.first)), m.there) << m.first;
-  }
-  // Every other day of 1901..2050 reads alike in both engines; each month differs for 30 days.
-  int differing = 0;
+  for (const Case& c : cases) EXPECT_EQ(CalLunarCode(D(c.date)), c.code) << c.date;
+}
+
+// This engine and the birth chart's (lunar.h) keep tables of their own; both follow the
+// almanacs, so the calendar window, the 吉日 list and a lunar birth date never disagree.
+TEST(CalLunarCode, AgreesWithTheBirthChartTableEveryDay) {
   for (QDate d(1901, 1, 1); d <= QDate(2050, 12, 31); d = d.addDays(1)) {
     const LunarDate l = SolarToLunar(d);
     const int code = (l.leap() ? -1 : 1) * (l.month() * 100 + l.day());
-    if (CalLunarCode(d) == code) continue;
-    ++differing;
-    const bool known = std::any_of(std::begin(months), std::end(months), [&](const Month& m) {
-      const qint64 into = D(m.first).daysTo(d);
-      return into >= 0 && into < 30;
-    });
-    EXPECT_TRUE(known) << d.toString(Qt::ISODate).toStdString();
+    ASSERT_EQ(CalLunarCode(d), code) << d.toString(Qt::ISODate).toStdString();
   }
-  EXPECT_EQ(differing, 4 * 30);
 }
 
 TEST(CalShengxiao, Boundaries) {

@@ -84,7 +84,29 @@ TEST(JiriList, OneMonthAgreesWithAnIndependentAlmanac) {
     EXPECT_EQ(d.god, gods[i]) << i + 1;
     EXPECT_EQ(d.huangdao, kinds[i] == QChar(u'黄')) << i + 1;
   }
-  EXPECT_EQ(JiriLine(list.days[16]), U("2026-02-17\t星期二\t一月初一\t壬戌\t成\t司命\t黄道"));
+  EXPECT_EQ(JiriLine(list.days[16]), U("2026-02-17\t星期二\t正月初一\t壬戌\t成\t司命\t黄道"));
+}
+
+// The calendar window's lunar dates and month names; beyond its table (2050) the birth
+// chart's. True values from lunar-javascript.
+TEST(JiriLunarText, AsTheCalendarWindowReadsIt) {
+  struct Case { QDate date; const char* text; };
+  const Case cases[] = {
+      {QDate(1989, 8, 1), "六月三十"},    // the window's table once began 七月 here
+      {QDate(1989, 8, 8), "七月初七"},
+      {QDate(2026, 2, 17), "正月初一"},
+      {QDate(2025, 1, 1), "腊月初二"},
+      {QDate(2023, 12, 13), "冬月初一"},
+      {QDate(2023, 3, 22), "闰二月初一"},
+      {QDate(2034, 1, 1), "闰冬月十一"},  // a leap month running on from the year before
+      {QDate(2050, 12, 31), "冬月十八"},
+      {QDate(2051, 1, 1), "冬月十九"},    // from here on the birth chart's table
+      {QDate(2051, 2, 11), "正月初一"},
+      {QDate(2089, 9, 4), "八月初一"},    // a month that table once began a day late
+      {QDate(2100, 12, 31), "腊月初一"},
+      {QDate(2101, 1, 1), ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(JiriLunarText(c.date), U(c.text)) << c.date.toString(Qt::ISODate).toStdString();
 }
 
 TEST(JiriList, EndsWithTheTables) {
@@ -111,7 +133,7 @@ TEST(FrmJiri, DrivenLikeAUser) {
   const QStringList lines = ui.clipboard[0].trimmed().split(QLatin1Char('\n'));
   EXPECT_EQ(lines.size(), 15);
   EXPECT_EQ(lines[0], U("公历\t星期\t农历\t日柱\t建除\t值神\t黄道/黑道"));
-  EXPECT_EQ(lines[1], U("2026-02-03\t星期二\t十二月十六\t戊申\t危\t司命\t黄道"));
+  EXPECT_EQ(lines[1], U("2026-02-03\t星期二\t腊月十六\t戊申\t危\t司命\t黄道"));
 
   form.CBDaysIndex = 2;
   form.CBDaysChange();

@@ -136,19 +136,26 @@ TEST(SolarToLunar, LeapMonthLengthsFromTheNextWord) {
   }
 }
 
-TEST(SolarToLunar, TheTableWinsOverAstronomy) {
-  // Where the new moon falls within minutes of midnight an astronomical calendar may start
-  // the month a day earlier or later; the conversion follows the table's month lengths.
+TEST(SolarToLunar, CorrectedMonthsReadAsTheAlmanacs) {
+  // The four months whose new moon fell minutes from midnight (Beijing time), where the
+  // table once gave two neighbouring months their 29 and 30 days the wrong way round: the
+  // last day of the earlier month, the first and last day of the later one. True values
+  // from lunar-javascript (tools/compare_lunar.js checks every day of 1901..2100).
   struct Case { QDate solar; LunarDate lunar; };
   const Case cases[] = {
-      {QDate(1906, 4, 23), L(1906, 4, 1)},     // 3rd month of 29 days, 4th of 30
-      {QDate(1914, 11, 17), L(1914, 9, 30)},   // 9th month of 30 days, 10th of 29
-      {QDate(2089, 9, 4), L(2089, 7, 30)},     // 7th month of 30 days, 8th of 29
-      {QDate(2097, 8, 7), L(2097, 6, 30)},     // 6th month of 30 days, 7th of 29
+      {QDate(1906, 4, 23), L(1906, 3, 30)},  {QDate(1906, 4, 24), L(1906, 4, 1)},
+      {QDate(1906, 5, 22), L(1906, 4, 29)},  {QDate(1906, 5, 23), L(1906, 4, 1, true)},
+      {QDate(1914, 11, 16), L(1914, 9, 29)}, {QDate(1914, 11, 17), L(1914, 10, 1)},
+      {QDate(1914, 12, 16), L(1914, 10, 30)},
+      {QDate(2089, 9, 3), L(2089, 7, 29)},   {QDate(2089, 9, 4), L(2089, 8, 1)},
+      {QDate(2089, 10, 3), L(2089, 8, 30)},
+      {QDate(2097, 8, 6), L(2097, 6, 29)},   {QDate(2097, 8, 7), L(2097, 7, 1)},
+      {QDate(2097, 9, 5), L(2097, 7, 30)},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(SolarToLunar(c.solar), c.lunar) << c.solar.toString(Qt::ISODate).toStdString() << " → "
                                               << Show(SolarToLunar(c.solar));
+    EXPECT_EQ(LunarToSolar(c.lunar), c.solar) << Show(c.lunar);  // a lunar birth date converts back
   }
 }
 

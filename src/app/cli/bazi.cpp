@@ -54,13 +54,15 @@ int RunBazi(const QStringList& arguments) {
   const int minute = birth.minute.toInt(&minuteOk);
   if (!minuteOk || minute < 0 || minute > 59) return BadArguments(QStringLiteral("--minute 是 0 到 59 的整数"), kUsage);
 
-  const bazi::BirthInput input{args.positional[0], birth.sex,  birth.year,   birth.month,
-                               birth.day,          birth.hour, birth.minute, birth.calendarKind};
+  // Two digits, as the window's minute box lists them (05, not 5).
+  const QString minuteText = QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'));
+  const bazi::BirthInput input{args.positional[0], birth.sex,  birth.year, birth.month,
+                               birth.day,          birth.hour, minuteText, birth.calendarKind};
   CommandLineUi ui;
   QStringList report;
   bazi::BaziOutcome outcome = bazi::BaziOutcome::Refused;
   try {
-    outcome = bazi::WriteBaziReport(input, ui, birth.folder, QDate::currentDate().year(), report);
+    outcome = bazi::WriteBaziReport(input, ui, birth.folder, QDate::currentDate(), report);
   } catch (const SilentStop&) {
     for (const QString& line : report) PrintLine(line);
     return Refused(QStringLiteral("报告在称骨一节中止(dream.dll 不可用)"));

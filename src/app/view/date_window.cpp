@@ -147,7 +147,12 @@ void DateWindow::setupHeader() {
   label16_ = AddLabel(this, "Label16", QRect(0, 98, 313, 134));
   SetLook(label16_, ArialBlack(120), QColor(235, 235, 235));
 
-  for (const auto& [name, y] : {std::pair{"Bevel2", 46}, std::pair{"Bevel1", 240}}) {
+  // The separator lines sit in the bare rows between the texts, moved the fewest pixels
+  // from their first places (46 and 240), which crossed the upper weekday headers (ink in
+  // rows 40..51) and a sixth row's lunar text and highlight (rows down to 246): the upper
+  // line 6 pixels down, under the headers and above the day numbers (ink from row 57);
+  // the lower one 7 pixels down, above the lower headers (ink from row 253).
+  for (const auto& [name, y] : {std::pair{"Bevel2", 52}, std::pair{"Bevel1", 247}}) {
     auto* bevel = new QFrame(this);  // a line along the top of a 297 x 10 bevel
     bevel->setObjectName(QString::fromLatin1(name));
     bevel->setFrameShape(QFrame::HLine);
