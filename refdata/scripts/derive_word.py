@@ -241,6 +241,9 @@ class Deriver:
         self.wx_over = {r["zi"]: r for r in read_tsv(os.path.join(CURATED, "element_overrides.tsv"))}
         self.rad_wx = {int(r["radical"]): r for r in read_tsv(os.path.join(CURATED, "radical_elements.tsv"))}
         self.py_over = {r["zi"]: r for r in read_tsv(os.path.join(CURATED, "pinyin_overrides.tsv"))}
+        # Characters that names take only as a surname read as the surname (单 shàn).
+        self.py_surname = {r["xing"]: r for r in read_tsv(os.path.join(CURATED, "surname_readings.tsv"))
+                           if len(r["xing"]) == 1}
         self.names = read_tsv(os.path.join(CURATED, "name_chars.tsv"))
         self.excluded = {r["zi"]: r for r in read_tsv(os.path.join(CURATED, "excluded.tsv"))}
 
@@ -365,6 +368,8 @@ class Deriver:
                 die("no stroke count for %s (U+%04X)" % (zi, ord(zi)))
             if zi in self.py_over:
                 pinyin = self.py_over[zi]["pinyin"]
+            elif zi in self.py_surname and zi not in names:
+                pinyin = self.py_surname[zi]["pinyin"]
             else:
                 pinyin = first_reading(self.info(zi)) or first_reading(self.info(forms[0]))
             wuhang, how, alt = self.element(zi, forms[0], pinyin)

@@ -1,6 +1,7 @@
 // TFrmQiming: see frm_qiming.h.
 #include "app/frm_qiming.h"
 
+#include "app/program_settings.h"
 #include "bazi/report.h"
 #include "generation/name_item.h"
 #include "generation/poetry_names.h"
@@ -50,6 +51,7 @@ void FrmQiming::RunHandler(const std::function<void()>& handler) {
 
 void FrmQiming::FormCreate() {
   RunHandler([this] {
+    wishes = ReadKeptWishes(settingsFile);
     ADOConnection1->Open();  // a failure shows the error box; PageSize stays 0
     PageSize = 500;
     gridRowCount = PageSize + 1;
@@ -116,6 +118,30 @@ void FrmQiming::GudingziExit() {
   });
 }
 
+void FrmQiming::BtnYongziClick() {
+  RunHandler([this] {
+    ui_.EditCharWishes(wishes, [this](const QString& avoid, const QString& want) { return SetCharWishes(avoid, want); });
+  });
+}
+
+bool FrmQiming::SetCharWishes(const QString& avoidText, const QString& wantText) {
+  bool taken = false;
+  RunHandler([&] {
+    CharWishes read;
+    QString why = ReadCharWishes(avoidText, wantText, &read);
+    if (why.isEmpty()) why = UnproposableWanted(*ADOTem, read);
+    if (!why.isEmpty()) {
+      ui_.ShowNotice(why);
+      return;
+    }
+    wishes = read;
+    taken = true;
+    if (!KeepWishes(settingsFile, wishes))
+      ui_.ShowNotice(QStringLiteral("用字已设置，但无法保存到设置文件“%1”，下次启动时需要重新填写。").arg(settingsFile));
+  });
+  return taken;
+}
+
 void FrmQiming::ZuidiFeeExit() {
   RunHandler([this] {
     const QString t = Trim(controls.ZuidiFee.text);
@@ -161,6 +187,16 @@ void FrmQiming::RzBitBtn6Click() {
       ui_.ShowNotice(QStringLiteral("姓不能为空!"));
       emit focusRequested(QStringLiteral("Xing"));
       return;
+    }
+    if (!wishes.IsEmpty()) {
+      // Poetry and 组合 mode do not use the fixed character.
+      const bool usesFixed = mode != NamingMode::Poetry && mode != NamingMode::Zuhe;
+      const QString why = WishesBlockRun(*ADOTem, wishes, controls.CBsex.index != 1,
+                                         usesFixed ? Trim(controls.Gudingzi.text) : QString());
+      if (!why.isEmpty()) {
+        ui_.ShowNotice(why);
+        return;
+      }
     }
     switch (mode) {
       case NamingMode::List: MakeListNames(0); return;

@@ -8,6 +8,7 @@
 // GUI thread (EmitName) in time slices (ClassicFeed), so the window stays responsive.
 #pragma once
 
+#include "generation/char_wishes.h"
 #include "generation/classic_feed.h"
 #include "generation/controls.h"
 #include "generation/poetry_panel.h"
@@ -39,6 +40,10 @@ class MainWindowUi : public Ui {
   // 小名 for a surname, a given name (may be empty) and a sex; 解梦. Both modal.
   virtual void OpenXiaomingWindow(const QString& /*surname*/, const QString& /*given*/, bool /*male*/) {}
   virtual void OpenJiemengWindow() {}
+  // 用字, modal: the dialog of 不要的字 and 想要的字 showing current. Its 确定 hands the two
+  // texts as typed to accept and closes the dialog only when accept returns true.
+  virtual void EditCharWishes(const CharWishes& /*current*/,
+                              const std::function<bool(const QString&, const QString&)>& /*accept*/) {}
   // The notes viewer, not modal: a note of KelBirth.dll by its code (a SilentStop when the
   // database cannot be read), or a passed text under a caption. A Ui that opens no windows
   // (a benchmark's) need not implement them.
@@ -84,6 +89,11 @@ class FrmQiming : public QObject {
   QStringList gridSources;     // 美名模式: where the name of each data row comes from
   int gridRow = 0;             // the grid's current data row, 1-based; 0 when none
   QString StatusText;          // the status strip: the source of the selected name or 美名 row
+  // 用字: the characters no proposed given name holds and those one of which each holds;
+  // kept in settingsFile between starts (read in FormCreate, written when the dialog is
+  // confirmed). An empty settingsFile keeps nothing, as in tests.
+  CharWishes wishes;
+  QString settingsFile;
 
   // ---- state fields ----
   int PlanKind = 0;
@@ -104,6 +114,10 @@ class FrmQiming : public QObject {
   void CBXingshiClick();
   void CBdijiziClick();
   void GudingziExit();
+  void BtnYongziClick();        // 用字: the dialog of 不要的字 and 想要的字
+  // The dialog's 确定 with the two texts as typed: true when they are taken (and kept);
+  // false after a notice saying what is wrong, the texts staying in the dialog.
+  bool SetCharWishes(const QString& avoidText, const QString& wantText);
   void CBFeeXXClick();
   void ZuidiFeeExit();
   void SorcssExit();

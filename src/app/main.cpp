@@ -1,6 +1,7 @@
 // Program entry: the application title, the machine's date formats, then the main window.
 #include "app/frm_qiming.h"
 #include "app/locale_formats.h"
+#include "app/program_settings.h"
 #include "app/view/main_window.h"
 #include "app/view/qt_dialogs.h"
 #include "app/view/qt_ui.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
 
   velmora::QtMainWindowUi ui;
   velmora::FrmQiming form(ui, velmora::ProgramFolder());
+  form.settingsFile = velmora::DefaultSettingsFile();  // 用字 is kept between starts
   form.FormCreate();
   velmora::MainWindow window(form);
   ui.SetWindow(&window);

@@ -2,6 +2,7 @@
 #include "generation/list_mode.h"
 
 #include "generation/stroke_plans.h"
+#include "naming/surname_reading.h"
 #include "text/gbk.h"
 
 #include <initializer_list>
@@ -87,7 +88,14 @@ int RetryLimitOf(int totalFound) {
 SurnameInfo ReadSurnameInfo(Query& adoTem, const ListInputs& in) {
   SurnameInfo s;
   s.first = ReadChar(adoTem, GbkMid(in.Surname(), 1, 2));
-  if (GbkLength(in.xing) == 4) s.second = ReadChar(adoTem, GbkMid(in.Surname(), 3, 4));
+  const bool two = GbkLength(in.xing) == 4;
+  if (two) s.second = ReadChar(adoTem, GbkMid(in.Surname(), 3, 4));
+  // The grid writes the surname as it is read as a surname (曾 zēng, 尉迟 yù chí), not by the
+  // character's usual reading.
+  const QString surname = GbkMid(in.Surname(), 1, two ? 4 : 2);
+  const QStringList syllables = naming::SurnameSyllables(adoTem, surname);
+  if (!syllables.value(0).isEmpty()) s.first.pinyin = syllables[0];
+  if (two && !syllables.value(1).isEmpty()) s.second.pinyin = syllables[1];
   return s;
 }
 

@@ -53,7 +53,8 @@ struct SurnameInfo {
 };
 
 // Reads SurnameInfo on adoTem: the first character from bytes 1-2 of the trimmed surname,
-// the second from bytes 3-4 when the surname as typed is exactly 4 bytes. Throws DbError.
+// the second from bytes 3-4 when the surname as typed is exactly 4 bytes; the pinyin is the
+// surname's reading as a surname (naming/surname_reading.h). Throws DbError.
 SurnameInfo ReadSurnameInfo(Query& adoTem, const ListInputs& in);
 
 // The sex piece, for one- or two-character given names.

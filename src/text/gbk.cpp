@@ -236,4 +236,12 @@ QString FromGb18030(QByteArrayView bytes) {
   return dec.decode(bytes);
 }
 
+bool IsGbkHanzi(char32_t c) {
+  if (QChar::script(c) != QChar::Script_Han || c < 0x3400) return false;
+  const QString one = QString::fromUcs4(&c, 1);
+  QStringEncoder encode("GBK");
+  const QByteArray bytes = encode(one);
+  return !encode.hasError() && bytes.size() == 2 && QStringDecoder("GBK")(bytes) == one;
+}
+
 }  // namespace velmora::text

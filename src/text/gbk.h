@@ -52,6 +52,10 @@ QString Trim(QStringView s);
 QString TrimLeft(QStringView s);
 QString TrimRight(QStringView s);
 
+// A Han character that GBK encodes (not 〇 or the radicals): every such character has a row
+// in the word table, so it has strokes, an element and a reading.
+bool IsGbkHanzi(char32_t c);
+
 // s as an SQL string literal: enclosed in single quotes, inner single quotes doubled.
 QString SqlQuote(QStringView s);
 

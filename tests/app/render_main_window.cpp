@@ -3,7 +3,9 @@
 // main_list.png, ...), one after a classic run (main_classic_run.png), one after a run of
 // list, idiom and 美名 mode each (main_list_run.png, ...; in 美名 mode with the third row
 // selected, so that the status strip shows its source) and one of the window 人工起名服务
-// (service.png).
+// (service.png); and the 用字 control: the input rows enlarged, empty and filled
+// (main_yongzi_empty.png, main_yongzi_filled.png), the window filled (main_yongzi.png) and
+// its dialog (yongzi.png).
 //
 // Usage: render_main_window [output folder]
 // The program runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, and
@@ -12,6 +14,7 @@
 #include "app/view/main_window.h"
 #include "app/view/memo_pane.h"
 #include "app/view/service_dialog.h"
+#include "app/view/yongzi_dialog.h"
 
 #include "render_main_ui.h"
 #include "render_support.h"
@@ -70,6 +73,27 @@ int main(int argc, char* argv[]) {
     form.ModeClick(mode);
     ok &= Save(window, out + QStringLiteral("/main_%1.png").arg(QLatin1String(name)));
   }
+
+  // The 用字 control, empty and filled: the two input rows three times enlarged, so that a
+  // label or box that overlaps its neighbour shows.
+  auto saveRows = [&](const QString& file) {
+    QCoreApplication::processEvents();
+    QImage rows(QSize(1000, 62) * 2, QImage::Format_ARGB32);
+    rows.setDevicePixelRatio(2);
+    static_cast<QWidget&>(window).render(&rows, QPoint(), QRegion(0, 112, 1000, 62));
+    const bool saved = rows.save(out + file);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qUtf8Printable(out + file));
+    return saved;
+  };
+  form.ModeClick(NamingMode::Classic);
+  ok &= saveRows(QStringLiteral("/main_yongzi_empty.png"));
+  ok &= form.SetCharWishes(QStringLiteral("涵梓"), QStringLiteral("雨"));
+  ok &= saveRows(QStringLiteral("/main_yongzi_filled.png"));
+  ok &= Save(window, out + QStringLiteral("/main_yongzi.png"));
+  velmora::YongziDialog yongzi(form.wishes, [](const QString&, const QString&) { return true; }, &window);
+  yongzi.adjustSize();
+  ok &= Save(yongzi, out + QStringLiteral("/yongzi.png"));
+  form.SetCharWishes(QString(), QString());
 
   // A classic run with every plan, delivered to the panes as the program delivers it. The
   // widest hour item is chosen too, and after the run the first plan, to see that they fit.

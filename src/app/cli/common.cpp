@@ -3,10 +3,10 @@
 
 #include "calendar/vocabulary.h"
 #include "refdb/connection_text.h"
+#include "text/gbk.h"
 
 #include <QFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <QRegularExpression>
 
@@ -61,16 +61,7 @@ QString DataFolder(const ParsedArgs& args) {
   return value.endsWith(QLatin1Char('/')) ? value : value + QLatin1Char('/');
 }
 
-namespace {
-// A Han character that GBK encodes: every such character has a row in the word table.
-bool IsGbkHanzi(char32_t c) {
-  if (QChar::script(c) != QChar::Script_Han || c < 0x3400) return false;  // not 〇 or the radicals
-  const QString one = QString::fromUcs4(&c, 1);
-  QStringEncoder encode("GBK");
-  const QByteArray bytes = encode(one);
-  return !encode.hasError() && bytes.size() == 2 && QStringDecoder("GBK")(bytes) == one;
-}
-}  // namespace
+using text::IsGbkHanzi;
 
 QString CheckSurname(const QString& surname) {
   const QList<uint> chars = surname.toUcs4();

@@ -272,14 +272,17 @@ void MainWindow::setupInputs() {
   QLineEdit* fixed = addEdit("Gudingzi", c.Gudingzi, 118, kRow2, 30, [this] { form_.GudingziExit(); });
   fixed->setValidator(new GbkLengthValidator(2, fixed));
   fixed->setAlignment(Qt::AlignCenter);
-  addCheck("CBFeeXX", c.CBFeeXX, QStringLiteral("只取"), 162, kRow2, 48);
-  QLineEdit* lowest = addEdit("ZuidiFee", c.ZuidiFee, 210, kRow2, 30, [this] { form_.ZuidiFeeExit(); });
+  // 用字: the characters a family avoids or wants, in a dialog; the caption tells whether any are set.
+  yongziButton_ = MakeButton("BtnYongzi", QStringLiteral("用字…"), this);
+  yongziButton_->setGeometry(152, kRow2 - 1, 46, kInputHeight + 2);
+  addCheck("CBFeeXX", c.CBFeeXX, QStringLiteral("只取"), 206, kRow2, 48);
+  QLineEdit* lowest = addEdit("ZuidiFee", c.ZuidiFee, 254, kRow2, 30, [this] { form_.ZuidiFeeExit(); });
   lowest->setAlignment(Qt::AlignCenter);
-  zuidiFeeLabel_ = addLabel(QStringLiteral("分以上名字"), 243, kRow2, 62);
-  addCheck("CBInitFee", c.CBInitFee, QStringLiteral("挑选"), 318, kRow2, 48);
-  QLineEdit* pick = addEdit("Sorcss", c.Sorcss, 366, kRow2, 30, [this] { form_.SorcssExit(); });
+  zuidiFeeLabel_ = addLabel(QStringLiteral("分以上名字"), 287, kRow2, 62);
+  addCheck("CBInitFee", c.CBInitFee, QStringLiteral("挑选"), 360, kRow2, 48);
+  QLineEdit* pick = addEdit("Sorcss", c.Sorcss, 408, kRow2, 30, [this] { form_.SorcssExit(); });
   pick->setAlignment(Qt::AlignCenter);
-  sorcssLabel_ = addLabel(QStringLiteral("分以上名字"), 399, kRow2, 62);
+  sorcssLabel_ = addLabel(QStringLiteral("分以上名字"), 441, kRow2, 62);
 
   // The radio buttons in the order of NamingMode.
   static constexpr std::array<std::pair<const char*, const char16_t*>, 6> kModes{{
@@ -295,7 +298,7 @@ void MainWindow::setupInputs() {
   for (int i = 0; i < static_cast<int>(kModes.size()); ++i) {
     auto* radio = new QRadioButton(QString::fromUtf16(kModes[i].second), this);
     radio->setObjectName(QString::fromLatin1(kModes[i].first));
-    radio->setGeometry(474 + i * 86, kRow2, 80, kInputHeight);
+    radio->setGeometry(512 + i * 78, kRow2, 74, kInputHeight);
     modes_->addButton(radio, i);
   }
 }
@@ -417,6 +420,7 @@ void MainWindow::setupBindings() {
     act([this, id] { form_.ModeClick(static_cast<NamingMode>(id)); });
   });
   connect(startButton_, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn6Click(); }); });
+  connect(yongziButton_, &QPushButton::clicked, this, [this] { act([this] { form_.BtnYongziClick(); }); });
   connect(stopButton_, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn7Click(); }); });
   connect(rightPane_, &QTabWidget::currentChanged, this,
           [this](int index) { act([this, index] { form_.rightPageIndex = index; }); });
@@ -525,6 +529,9 @@ void MainWindow::render() {
   SetShown(gudingziLabel_, c.Gudingzi.visible);
   SetShown(zuidiFeeLabel_, c.ZuidiFee.visible);
   SetShown(sorcssLabel_, c.Sorcss.visible);
+  const QString wishes = form_.wishes.Summary();
+  yongziButton_->setText(wishes.isEmpty() ? QStringLiteral("用字…") : QStringLiteral("用字✓"));
+  yongziButton_->setToolTip(wishes.isEmpty() ? QStringLiteral("不要的字 / 想要的字：未设置") : wishes);
 
   if (QAbstractButton* mode = modes_->button(static_cast<int>(form_.mode)))
     mode->setChecked(true);

@@ -104,6 +104,7 @@ class MainWindow : public QWidget {
   QButtonGroup* modes_ = nullptr;
   QPushButton* startButton_ = nullptr;  // RzBitBtn6
   QPushButton* stopButton_ = nullptr;   // RzBitBtn7
+  QPushButton* yongziButton_ = nullptr; // BtnYongzi: 不要的字 / 想要的字
 
   QStackedWidget* leftPane_ = nullptr;
   MemoPane* memo_ = nullptr;        // MemoSuccess

@@ -9,6 +9,7 @@
 #include "app/view/service_dialog.h"
 #include "app/view/wuxing_window.h"
 #include "app/view/xiaoming_window.h"
+#include "app/view/yongzi_dialog.h"
 #include "naming/analysis.h"
 #include "refdb/connection_text.h"
 #include "app/view/note_window.h"
@@ -88,6 +89,12 @@ void QtMainWindowUi::OpenJiemengWindow() {
   JiemengWindow window(form, window_);
   ui.SetWindow(&window);
   window.exec();
+}
+
+void QtMainWindowUi::EditCharWishes(const CharWishes& current,
+                                    const std::function<bool(const QString&, const QString&)>& accept) {
+  YongziDialog dialog(current, accept, window_);
+  dialog.exec();
 }
 
 void QtMainWindowUi::Minimize() {

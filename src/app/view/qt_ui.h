@@ -20,6 +20,8 @@ class QtMainWindowUi final : public QtDialogs<MainWindowUi> {
   void OpenWuxingWindow(Query& adoTem) override;
   void OpenXiaomingWindow(const QString& surname, const QString& given, bool male) override;
   void OpenJiemengWindow() override;
+  void EditCharWishes(const CharWishes& current,
+                      const std::function<bool(const QString&, const QString&)>& accept) override;
   void ShowNote(const QString& code) override;
   void ShowNoteText(const QString& text, const QString& caption) override;
   void Minimize() override;

@@ -116,7 +116,10 @@ StatusStrip::StatusStrip(FrmQiming& form, QWidget* parent) : QLabel(parent), for
 }
 
 void StatusStrip::Refresh() {
-  const QString full = form_.StatusText.isEmpty() ? StandingNote() : form_.StatusText;
+  // With nothing selected the strip also reminds which characters the names avoid or want.
+  const QString wishes = form_.wishes.Summary();
+  const QString standing = wishes.isEmpty() ? StandingNote() : QStringLiteral("用字　") + wishes + QStringLiteral("　｜　") + StandingNote();
+  const QString full = form_.StatusText.isEmpty() ? standing : form_.StatusText;
   setToolTip(form_.StatusText);
   setText(fontMetrics().elidedText(full, Qt::ElideRight, width() - 4));
 }

@@ -19,6 +19,8 @@ set(VELMORA_VIEW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/results_grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.h
   ${CMAKE_CURRENT_LIST_DIR}/service_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/yongzi_dialog.h
+  ${CMAKE_CURRENT_LIST_DIR}/yongzi_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gbk_validator.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
