@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 namespace velmora::testing {
 
 struct RecordingUi : MainWindowUi {
@@ -25,6 +28,14 @@ struct RecordingUi : MainWindowUi {
     calls << QStringLiteral("xiaoming:%1|%2|%3").arg(surname, given, male ? QStringLiteral("男") : QStringLiteral("女"));
   }
   void OpenJiemengWindow() override { calls << QStringLiteral("jiemeng"); }
+  // 用字: records the dialog with what it shows; when a test has set typed, presses 确定
+  // with those texts and records whether the form took them.
+  std::optional<std::pair<QString, QString>> typed;
+  QList<bool> taken;
+  void EditCharWishes(const CharWishes& current, const std::function<bool(const QString&, const QString&)>& accept) override {
+    calls << QStringLiteral("yongzi:") + current.Summary();
+    if (typed) taken << accept(typed->first, typed->second);
+  }
   void ShowNote(const QString& code) override { calls << QStringLiteral("note:") + code; }
   void ShowNoteText(const QString& text, const QString& caption) override { notes << caption + QStringLiteral("|") + text; }
   QStringList notes;  // note windows opened with a text
