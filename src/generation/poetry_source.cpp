@@ -66,40 +66,56 @@ QString SourceLines::Clip(const QString& line, const QList<uint>& chars) {
   return text::Trim(QString::fromUcs4(reinterpret_cast<const char32_t*>(cps.constData() + from), to - from));
 }
 
+void SourceLines::Index::Add(const QString& text) {
+  const int i = static_cast<int>(texts.size());
+  texts << text;
+  for (char32_t c : text.toUcs4()) {
+    QList<int>& at = of[c];
+    if (at.isEmpty() || at.back() != i) at << i;
+  }
+}
+
+int SourceLines::Index::FirstWithAll(const QList<uint>& chars) const {
+  QList<const QList<int>*> lists;
+  for (char32_t c : chars) {
+    const auto it = of.constFind(c);
+    if (it == of.cend()) return -1;
+    lists << &*it;
+  }
+  if (lists.isEmpty()) return -1;
+  for (int i : *lists.front()) {
+    if (std::all_of(lists.cbegin() + 1, lists.cend(),
+                    [i](const QList<int>* l) { return std::binary_search(l->cbegin(), l->cend(), i); }))
+      return i;
+  }
+  return -1;
+}
+
 SourceLines::SourceLines(const QString& text) {
   for (const QString& raw : QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n'))) {
     const QString line = text::Trim(raw);
     if (line.isEmpty()) continue;
-    if (line.toUcs4().size() > kLongLine) lines_ << Sentences(line);
-    else lines_ << line;
-  }
-  for (int i = 0; i < lines_.size(); ++i) {
-    for (char32_t c : lines_[i].toUcs4()) {
-      QList<int>& at = linesOf_[c];
-      if (at.isEmpty() || at.back() != i) at << i;
+    const QStringList sentences = Sentences(line);
+    for (const QString& sentence : sentences) sentences_.Add(sentence);
+    if (line.toUcs4().size() > kLongLine) {
+      for (const QString& sentence : sentences) lines_.Add(sentence);
+    } else {
+      lines_.Add(line);
     }
   }
 }
 
+bool SourceLines::OneSentence(const QString& given) const { return sentences_.FirstWithAll(given.toUcs4()) >= 0; }
+
 QString SourceLines::For(const QString& given) const {
-  QList<const QList<int>*> lists;  // the lines of each character that occurs
   const QList<uint> chars = given.toUcs4();
-  for (char32_t c : chars) {
-    const auto it = linesOf_.constFind(c);
-    if (it != linesOf_.cend()) lists << &*it;
-  }
-  if (lists.isEmpty()) return {};
-  if (lists.size() == chars.size()) {
-    for (int line : *lists.front()) {
-      if (std::all_of(lists.cbegin() + 1, lists.cend(),
-                      [line](const QList<int>* l) { return std::binary_search(l->cbegin(), l->cend(), line); })) {
-        return Clip(lines_[line], chars);
-      }
-    }
-  }
+  if (const int s = sentences_.FirstWithAll(chars); s >= 0) return Clip(sentences_.texts[s], chars);
+  if (const int l = lines_.FirstWithAll(chars); l >= 0) return Clip(lines_.texts[l], chars);
   QStringList each;
-  for (const QList<int>* l : lists) {
-    const QString clipped = Clip(lines_[l->front()], chars);
+  for (char32_t c : chars) {
+    const auto it = lines_.of.constFind(c);
+    if (it == lines_.of.cend()) continue;
+    const QString clipped = Clip(lines_.texts[it->front()], chars);
     if (!each.contains(clipped)) each << clipped;
   }
   return each.join(QStringLiteral(" / "));

@@ -160,7 +160,8 @@ TEST_F(PoetryRun, EachNameCarriesItsSourceLine) {
 
 TEST(SourceLines, PreferALineWithBothCharacters) {
   const SourceLines lines(U("床前明月光，疑是地上霜。\r\n\n举头望明月，低头思故乡。\n") +
-                          U("一二三四五六七八九十。一二三四五六七八九十，一二三四五六七八九十！天高云淡，望断南飞雁。"));
+                          U("一二三四五六七八九十。一二三四五六七八九十，一二三四五六七八九十！天高云淡，望断南飞雁。\n") +
+                          U("关关雎鸠，在河之洲。窈窕淑女，君子好逑。"));
   const struct {
     const char* given;
     const char* source;
@@ -171,8 +172,12 @@ TEST(SourceLines, PreferALineWithBothCharacters) {
       {"光前", "床前明月光，疑是地上霜。"},                          // both in one line, any order
       {"雁天", "天高云淡，望断南飞雁。"},                            // a long line: its sentence
       {"鑫", ""},                                                  // not in the text
+      {"淑逑", "窈窕淑女，君子好逑。"},                              // one sentence of a stanza: not the stanza
+      {"关逑", "关关雎鸠，在河之洲。窈窕淑女，君子好逑。"},          // two sentences of one line: the line
   };
   for (const auto& row : rows) EXPECT_EQ(lines.For(U(row.given)), U(row.source)) << row.given;
+  EXPECT_TRUE(lines.OneSentence(U("淑逑")));
+  EXPECT_FALSE(lines.OneSentence(U("关逑")));
 }
 
 // A text without sentence marks once made its whole self the source of every name.
