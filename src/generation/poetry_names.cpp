@@ -7,6 +7,8 @@
 #include "text/gbk.h"
 #include "text/sql_format.h"
 
+#include <QHash>
+
 #include <exception>
 
 namespace velmora {
@@ -92,6 +94,25 @@ QString PoetryStatement(const PoetryInputs& in, int s1, int s2, int scoreFloor) 
          (in.twoChars ? QStringLiteral(") p where you > 0 order by zf desc ") : QStringLiteral(") p where you > 0 order by zf desc"));
 }
 
+std::vector<int> VaryTies(const QStringList& givens) {
+  QList<QChar> firsts;
+  QHash<QChar, std::vector<int>> byFirst;
+  for (int i = 0; i < givens.size(); ++i) {
+    const QChar first = givens[i].isEmpty() ? QChar() : givens[i].front();
+    if (!byFirst.contains(first)) firsts << first;
+    byFirst[first].push_back(i);
+  }
+  std::vector<int> out;
+  out.reserve(static_cast<std::size_t>(givens.size()));
+  for (std::size_t round = 0; out.size() < static_cast<std::size_t>(givens.size()); ++round) {
+    for (QChar first : firsts) {
+      const std::vector<int>& names = byFirst[first];
+      if (round < names.size()) out.push_back(names[round]);
+    }
+  }
+  return out;
+}
+
 PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoFenxi, const std::atomic<bool>& running,
                               const std::function<void()>& clearList,
                               const std::function<void(const PoetryName&)>& emitName) {
@@ -114,12 +135,28 @@ PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoF
     }
     const SourceLines sources(in.text);
     const qsizetype surnameLength = in.surname.size();
-    for (adoFenxi.First(); !adoFenxi.Eof(); adoFenxi.Next()) {
-      if (!running.load()) break;
-      const QString name = adoFenxi.AsText(u"mz");
-      const QString given = name.mid(surnameLength);
-      emitName({name + QLatin1Char('(') + adoFenxi.AsText(u"zf") + QStringLiteral("分)"), given, sources.For(given)});
+    // The rows of one score at a time: filtered, their order varied, then handed on.
+    QStringList givens, scores;
+    auto flush = [&] {
+      for (int i : VaryTies(givens)) {
+        if (!running.load()) return false;
+        const QString& given = givens[i];
+        emitName({in.surname + given + QLatin1Char('(') + scores[i] + QStringLiteral("分)"), given, sources.For(given)});
+      }
+      givens.clear();
+      scores.clear();
+      return true;
+    };
+    bool going = true;
+    for (adoFenxi.First(); going && !adoFenxi.Eof(); adoFenxi.Next()) {
+      const QString zf = adoFenxi.AsText(u"zf");
+      if (!scores.isEmpty() && zf != scores.back()) going = flush();
+      const QString given = adoFenxi.AsText(u"mz").mid(surnameLength);
+      if (!in.filter.Keep(in.surname, given)) continue;
+      givens << given;
+      scores << zf;
     }
+    if (going) flush();
   } catch (const std::exception&) {
     outcome = PoetryOutcome::Failed;
   }

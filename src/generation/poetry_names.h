@@ -10,12 +10,14 @@
 #pragma once
 
 #include "generation/controls.h"
+#include "generation/name_filter.h"
 #include "refdb/query.h"
 
 #include <QString>
 
 #include <atomic>
 #include <functional>
+#include <vector>
 
 namespace velmora {
 
@@ -27,6 +29,7 @@ struct PoetryInputs {
   bool floorChecked = true;     // CBFeeXX
   QString zuidiFee = QStringLiteral("60");  // ZuidiFee, as the mode switch sets it
   QString text;                 // the whole collected text MemoYixuan
+  NameFilter filter;            // names it refuses are left out
 
   static PoetryInputs From(const NamingControls& c, const QString& collected);
 };
@@ -45,12 +48,20 @@ struct PoetryName {
   QString source;  // 床前明月光，疑是地上霜。
 };
 
+// Reorders a list of given names of one score so that the characters vary: the statement
+// returns ties in join order, which puts every name of one first character together (明月,
+// 明远, 明志 … then 月明 …). The names are dealt round-robin by first character, in the
+// order each first character appears; within a character they keep their order. Returns
+// the indexes of givens in the new order.
+std::vector<int> VaryTies(const QStringList& givens);
+
 enum class PoetryOutcome { Names, NoneFound, Failed };
 
 // One poetry run (the collected text must hold more than blanks). Looks the surname up on
 // adoTem, then, in order: clearList() empties the list, the score floor is read
 // (ZuidiFee - 1 when checked, else 60), the statement is opened on adoFenxi and each row is
-// handed to emitName, best first, testing running before each. NoneFound: the statement
+// handed to emitName, best first, testing running before each. Names the filter refuses
+// are left out, and names of one score come in VaryTies order. NoneFound: the statement
 // gave no row, and both queries are closed. Failed: something failed on the way; the names
 // handed on so far stay. adoFenxi is closed at the end.
 PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoFenxi, const std::atomic<bool>& running,

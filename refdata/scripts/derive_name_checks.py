@@ -1,0 +1,157 @@
+"""derive_name_checks.py: sources/name_checks.tsv, the words the name checks compare a
+name with, from THUOCL's domain word lists (data/words/THUOCL_*.txt, MIT, THUNLP), the
+left-out idioms of sources/curated/idioms.tsv and Unihan 15.0's readings.
+
+A parent notices a name that sounds like a common word with a bad or comic sense, not one
+that sounds like a rare term: 自汗 (a symptom) would refuse 子涵, 寺院 思远. So each list
+gives only its most frequent words, fewer for two syllables (which a name matches by
+chance: 1,332 candidates make 1.8 million pairs over only 74,000 readings) than for three
+or four (which a name matches only whole). The lists are ranked by THUOCL's count.
+
+Rows (kind):
+  sound  a word whose sound a name must not take, whole or in part (张博科 博客, 朱甘 猪肝):
+         THUOCL medical, animal, food, IT, law and car words, and the idioms of tier x
+         (misfortune, vice, death: 4 syllables, matched by whole names of a two-character
+         surname);
+  word   a plain everyday word a given name must not be by its characters (大会, 工资):
+         the same lists and THUOCL caijing, which holds the commonest words of all;
+  fame   a famous person's full name (THUOCL lishimingren, count >= FAME_MIN);
+  common a pair of candidate characters that reads as a plain word rather than a name:
+         count = how many THUOCL words (all lists but the names) and idioms hold it, kept
+         from COMMON_MIN (春风 76, 英雄 31, 海棠 14; 浩然 8 and 思远 2 stay names).
+
+pinyin: the word read without tones, syllables separated by blanks, ü written v. A word
+whose characters have several modern readings (Unihan kMandarin and kXHC1983) gets one row
+per reading, so 银行 is both yin hang and yin xing; names are read by their name reading.
+
+usage: python3 derive_name_checks.py [upstream data dir]
+"""
+
+import bz2
+import itertools
+import os
+import sys
+import unicodedata
+
+import tsvio
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REFDATA = os.path.dirname(HERE)
+UNIHAN = "/usr/share/unicode/Unihan_Readings.txt.bz2"
+
+# (list, label, ranks taken for 2, 3 and 4 characters as sound, ranks for 2 as word)
+LISTS = [
+    ("medical", "医疗用语", 400, 1500, 500, 800),
+    ("animal", "动物", 150, 600, 0, 300),
+    ("food", "食物", 250, 800, 300, 500),
+    ("IT", "计算机用语", 100, 300, 0, 200),
+    ("law", "法律用语", 120, 200, 0, 200),
+    ("car", "汽车", 40, 150, 0, 60),
+    ("caijing", "财经用语", 0, 0, 0, 600),
+]
+FAME_MIN = 100
+COMMON_MIN = 10
+HEADER = ["word", "pinyin", "kind", "reason", "count"]
+
+
+def is_han(text):
+    return all("\u4e00" <= ch <= "\u9fff" for ch in text)
+
+
+def toneless(syllable):
+    decomposed = unicodedata.normalize("NFD", syllable.replace("ü", "v"))
+    return "".join(c for c in decomposed if unicodedata.category(c) != "Mn").lower()
+
+
+def read_readings():
+    """Every modern toneless reading of each character: kMandarin, then kXHC1983."""
+    out = {}
+    with bz2.open(UNIHAN, "rt", encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            code, key, value = line.rstrip("\n").split("\t")
+            if key == "kMandarin":
+                values = value.split()
+            elif key == "kXHC1983":
+                values = [v.split(":")[1] for v in value.split()]
+            else:
+                continue
+            ch = chr(int(code[2:], 16))
+            for v in values:
+                for r in v.split(","):
+                    t = toneless(r)
+                    if t and t not in out.setdefault(ch, []):
+                        out[ch].append(t)
+    return out
+
+
+def word_readings(word, readings):
+    per_char = [readings.get(ch) for ch in word]
+    if not all(per_char):
+        return []
+    return [" ".join(p) for p in itertools.product(*per_char)][:8]
+
+
+def read_list(data, name):
+    rows = {}
+    with open(os.path.join(data, "words", "THUOCL_%s.txt" % name), encoding="utf-8") as f:
+        for line in f:
+            parts = line.rstrip("\n").split("\t")
+            word = parts[0].strip()
+            count = int(parts[1].strip()) if len(parts) > 1 and parts[1].strip().isdigit() else 0
+            if word and is_han(word) and count > rows.get(word, -1):
+                rows[word] = count
+    return sorted(rows.items(), key=lambda r: -r[1])
+
+
+def main():
+    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(REFDATA, "..", "..", "shared", "data")
+    readings = read_readings()
+    out = {}
+
+    def add(word, kind, reason, count):
+        for py in word_readings(word, readings):
+            out.setdefault((word, py, kind), (reason, count))
+
+    for name, label, two, three, four, plain in LISTS:
+        rows = read_list(data, name)
+        for length, top in ((2, two), (3, three), (4, four)):
+            for word, count in [r for r in rows if len(r[0]) == length][:top]:
+                add(word, "sound", label, count)
+        for word, count in [r for r in rows if len(r[0]) == 2][:plain]:
+            add(word, "word", label, count)
+    header, idioms = tsvio.read_tsv(os.path.join(REFDATA, "sources", "curated", "idioms.tsv"))
+    for idiom, tier, freq, _source in idioms:
+        if tier == "x":
+            add(idiom, "sound", "贬义成语", int(freq or 0))
+    for word, count in read_list(data, "lishimingren"):
+        if count >= FAME_MIN and 2 <= len(word) <= 4:
+            add(word, "fame", "名人", count)
+    candidates = set()
+    header, chars = tsvio.read_tsv(os.path.join(REFDATA, "sources", "curated", "name_chars.tsv"))
+    for r in chars:
+        candidates.add(r[header.index("zi")])
+    holders = {}
+    texts = [w for name, *_ in LISTS for w, _c in read_list(data, name)]
+    texts += [w for w, _c in read_list(data, "poem")]
+    texts += [r[0] for r in idioms]
+    for text in texts:
+        for pair in {text[i:i + 2] for i in range(len(text) - 1)}:
+            if pair[0] in candidates and pair[1] in candidates:
+                holders[pair] = holders.get(pair, 0) + 1
+    for pair, count in holders.items():
+        if count >= COMMON_MIN:
+            out[(pair, "", "common")] = ("常用词语", count)
+    rows = [[w, py, kind, reason, count] for (w, py, kind), (reason, count) in out.items()]
+    rows.sort(key=lambda r: (r[2], -r[4], r[0], r[1]))
+    tsvio.write_tsv(os.path.join(REFDATA, "sources", "name_checks.tsv"), HEADER, rows,
+                    "derive_name_checks.py", "THUOCL word lists, curated/idioms.tsv and Unihan 15.0")
+    counts = {}
+    for r in rows:
+        counts[r[2]] = counts.get(r[2], 0) + 1
+    print("rows:", len(rows), counts)
+
+
+if __name__ == "__main__":
+    main()
