@@ -227,6 +227,14 @@ void FrmQiming::ListBox1Click() {
   });
 }
 
+void FrmQiming::ListBox2Click() {
+  RunHandler([this] {
+    StatusText = ListBox2Index >= 0 && ListBox2Index < ListBox2.size()
+                     ? NameStatusText(NameFilter::ForFolder(folder_), Trim(controls.Xing.text), ListBox2[ListBox2Index], QString())
+                     : QString();
+  });
+}
+
 void FrmQiming::PoetryPanelClick(void (PoetryPanel::*handler)()) {
   RunHandler([this, handler] { (RzPanel30.*handler)(); });
 }

@@ -191,7 +191,7 @@ NameChecker::NameChecker(const QString& folder) {
   for (const auto& [word, reason] : risks) {
     QStringList syllables;
     for (QChar ch : word) syllables << syllables_.value(chars_.value(ch).syllable);
-    AddSoundWord(word, syllables.join(QLatin1Char(' ')), reason, QStringLiteral("risk"));
+    if (!syllables.contains(QString())) AddSoundWord(word, syllables.join(QLatin1Char(' ')), reason, QStringLiteral("risk"));
   }
   for (const Row& r : rows) {
     if (r.cs != 0) add(r);
@@ -224,9 +224,15 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
     info[i] = it == chars_.cend() ? &kUnknown : &it.value();
     ids[i] = info[i]->syllable;
   }
+  // A pairing a given character is flagged for, spelt out in the name.
+  const int s = static_cast<int>(surname.size());
+  for (int i = s; i < n; ++i) {
+    for (const auto& [word, reason] : info[i]->risks) {
+      if (full.contains(word) && visit(Hit{FindingKind::Meaning, -1, QStringLiteral("“%1”：%2").arg(word, reason)})) return;
+    }
+  }
   // The stretches read as words: the whole name, the surname with the first given
   // character, the two given characters, the surname's last character with the first.
-  const int s = static_cast<int>(surname.size());
   struct Stretch {
     int from, length;
   } stretches[] = {{0, n}, {0, s + 1}, {s, static_cast<int>(given.size())}, {s - 1, 2}};
@@ -238,11 +244,10 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
     if (w == bySound_.cend() || std::find(seen, seen + 4, w.value()) != seen + 4) continue;
     seen[k] = w.value();
     const QString& text = words_[static_cast<std::size_t>(w.value())].text;
-    // A risky pairing spelt out in the name is a matter of meaning; heard, of sound.
+    // A risky pairing spelt out in the name was told above; heard, it is a homophone.
     const bool literal = full.contains(text);
-    const bool risk = words_[static_cast<std::size_t>(w.value())].kind == QStringLiteral("risk");
-    if (visit(Hit{risk && literal ? FindingKind::Meaning : FindingKind::Homophone, w.value(), literal ? QStringLiteral("literal") : QString()}))
-      return;
+    if (literal && words_[static_cast<std::size_t>(w.value())].kind == QStringLiteral("risk")) continue;
+    if (visit(Hit{FindingKind::Homophone, w.value(), literal ? QStringLiteral("literal") : QString()})) return;
   }
   if (!wantSound) return;
 
@@ -278,10 +283,7 @@ Finding NameChecker::Describe(const Hit& hit) const {
   const QString why = w.reason.isEmpty() ? QString() : QStringLiteral("（%1）").arg(w.reason);
   if (w.kind == QStringLiteral("fame")) return {hit.kind, QStringLiteral("与“%1”同名%2").arg(w.text, why)};
   if (w.kind == QStringLiteral("given")) return {hit.kind, QStringLiteral("“%1”令人想到%2").arg(w.text, w.reason)};
-  if (w.kind == QStringLiteral("pair") || w.kind == QStringLiteral("risk")) {
-    if (hit.kind == FindingKind::Homophone) return {hit.kind, QStringLiteral("谐音“%1”%2").arg(w.text, why)};
-    return {hit.kind, QStringLiteral("“%1”：%2").arg(w.text, w.reason)};
-  }
+  if (w.kind == QStringLiteral("pair")) return {hit.kind, QStringLiteral("“%1”：%2").arg(w.text, w.reason)};
   if (w.kind == QStringLiteral("word")) return {hit.kind, QStringLiteral("“%1”是常用词%2").arg(w.text, why)};
   return {hit.kind, (hit.detail.isEmpty() ? QStringLiteral("谐音“%1”%2") : QStringLiteral("含“%1”%2")).arg(w.text, why)};
 }
