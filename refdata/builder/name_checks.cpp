@@ -1,6 +1,6 @@
 // name_checks.cpp: the two tables of Pelvano.dll that the name checks read.
 //
-// zy, one row per candidate character (sources/curated/name_chars.tsv): its meaning in a
+// zy, one row per candidate character (word.Aflag null, from curated/name_chars.tsv): its meaning in a
 // name (yy, the project's own text from texts/name_meanings.tsv), its reading in a name
 // (dy, with tone mark; word.tsv's reading when the text gives none), the tone class of
 // that reading (sd: 平 for tones 1 and 2, 仄 for 3, 4 and the neutral tone), whether a
@@ -18,25 +18,28 @@
 
 #include <QHash>
 
+#include <stdexcept>
+
 namespace velmora::refdb_build {
 namespace {
 
-// The readings of word.tsv, for the characters the text gives no reading.
-QHash<QString, QString> WordReadings(const BuildContext& ctx) {
-  QHash<QString, QString> out;
-  if (auto word = ReadTsvIfPresent(ctx.SourcePath(QStringLiteral("word.tsv")))) {
-    const int zi = word->RequireColumn(QStringLiteral("zi"));
-    const int pinyin = word->RequireColumn(QStringLiteral("pinyin"));
-    for (const QStringList& r : word->rows) out.insert(r[zi], r[pinyin]);
+// The candidate characters of the word table just written, with their readings.
+QList<QPair<QString, QString>> Candidates(Database& db) {
+  QList<QPair<QString, QString>> out;
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db.handle(), "SELECT zi, pinyin FROM word WHERE Aflag IS NULL ORDER BY px", -1, &stmt, nullptr) !=
+      SQLITE_OK) {
+    throw std::runtime_error(sqlite3_errmsg(db.handle()));
   }
+  auto text = [stmt](int column) { return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column))); };
+  while (sqlite3_step(stmt) == SQLITE_ROW) out.append({text(0), text(1)});
+  sqlite3_finalize(stmt);
   return out;
 }
 
 void BuildZy(const BuildContext& ctx, Database& db) {
   db.Exec(QStringLiteral("CREATE TABLE zy (zi TEXT PRIMARY KEY NOT NULL, yy TEXT, dy TEXT, sd TEXT, dyz INTEGER, fx TEXT) "
                          "WITHOUT ROWID"));
-  const TsvTable chars = ReadTsv(ctx.SourcePath(QStringLiteral("curated/name_chars.tsv")));
-  const int ziAt = chars.RequireColumn(QStringLiteral("zi"));
   QHash<QString, QStringList> texts;
   int meaning = -1, reading = -1, polyphone = -1, risk = -1;
   if (auto t = ReadText(ctx, QStringLiteral("name_meanings.tsv"))) {
@@ -47,13 +50,11 @@ void BuildZy(const BuildContext& ctx, Database& db) {
     risk = t->RequireColumn(QStringLiteral("risk"));
     for (const QStringList& r : t->rows) texts.insert(r[zi].trimmed(), r);
   }
-  const QHash<QString, QString> readings = WordReadings(ctx);
   QList<QVariantList> rows;
-  for (const QStringList& c : chars.rows) {
-    const QString zi = c[ziAt].trimmed();
+  for (const auto& [zi, pinyin] : Candidates(db)) {
     const QStringList t = texts.value(zi);
     QString dy = t.isEmpty() ? QString() : t[reading].trimmed();
-    if (dy.isEmpty()) dy = readings.value(zi);
+    if (dy.isEmpty()) dy = pinyin;
     const QString sd = dy.isEmpty() ? QString() : QString(naming::ToneClass(naming::ToneOf(dy)));
     rows << QVariantList{zi, t.isEmpty() ? QString() : t[meaning].trimmed(), dy, sd,
                          t.isEmpty() ? 0 : t[polyphone].trimmed().toInt(), t.isEmpty() ? QString() : t[risk].trimmed()};

@@ -8,11 +8,19 @@ gives only its most frequent words, fewer for two syllables (which a name matche
 chance: 1,332 candidates make 1.8 million pairs over only 74,000 readings) than for three
 or four (which a name matches only whole). The lists are ranked by THUOCL's count.
 
+What counts is the sense of the word, not its field: 章程, 精神 and 卫生 are plain terms and
+张程, 景深 and 为胜 good names, while 违法, 孕妇 and 猪肝 are not. So:
+
 Rows (kind):
-  sound  a word whose sound a name must not take, whole or in part (张博科 博客, 朱甘 猪肝):
-         THUOCL medical, animal, food, IT, law and car words, and the idioms of tier x
-         (misfortune, vice, death: 4 syllables, matched by whole names of a two-character
-         surname);
+  sound  a word with a bad sense, which a name must not sound like, whole or in part
+         (李望生 往生, 朱甘 猪肝): every word of THUOCL's lists (up to the ranks of LISTS)
+         that holds a character of curated/excluded.tsv (death, illness, crime, filth,
+         insulting animals) or of BAD_CHARS (pregnancy, inflammation, the body's private
+         parts), and the idioms of tier x (misfortune, vice, death: 4 syllables, matched by
+         whole names of a two-character surname);
+  comic  a common word with a comic sense in a name: the commonest foods, animals, computer
+         terms and cars (土豆, 博客, 宝马). A given name or a whole name must not sound like
+         one (张博科 博客); the surname with the first character may (张程 is not 章程);
   word   a plain everyday word a given name must not be by its characters (大会, 工资):
          the same lists and THUOCL caijing, which holds the commonest words of all;
   fame   a famous person's full name (THUOCL lishimingren, count >= FAME_MIN);
@@ -20,9 +28,9 @@ Rows (kind):
          count = how many THUOCL words (all lists but the names) and idioms hold it, kept
          from COMMON_MIN (春风 76, 英雄 31, 海棠 14; 浩然 8 and 思远 2 stay names).
 
-pinyin: the word read without tones, syllables separated by blanks, ü written v. A word
-whose characters have several modern readings (Unihan kMandarin and kXHC1983) gets one row
-per reading, so 银行 is both yin hang and yin xing; names are read by their name reading.
+pinyin: the word read without tones, syllables separated by blanks, ü written v, each
+character by its usual reading (Unihan kMandarin; one row per reading where it gives two).
+Names are read by their name reading (table zy).
 
 usage: python3 derive_name_checks.py [upstream data dir]
 """
@@ -39,16 +47,18 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 REFDATA = os.path.dirname(HERE)
 UNIHAN = "/usr/share/unicode/Unihan_Readings.txt.bz2"
 
-# (list, label, ranks taken for 2, 3 and 4 characters as sound, ranks for 2 as word)
+# (list, label, ranks searched for bad words, ranks taken as comic for 2 and 3 characters,
+# ranks taken as plain words of 2 characters)
 LISTS = [
-    ("medical", "医疗用语", 400, 1500, 500, 800),
-    ("animal", "动物", 150, 600, 0, 300),
-    ("food", "食物", 250, 800, 300, 500),
-    ("IT", "计算机用语", 100, 300, 0, 200),
-    ("law", "法律用语", 120, 200, 0, 200),
-    ("car", "汽车", 40, 150, 0, 60),
-    ("caijing", "财经用语", 0, 0, 0, 600),
+    ("medical", "医疗用语", 6000, 0, 0, 800),
+    ("animal", "动物", 3000, 80, 300, 300),
+    ("food", "食物", 3000, 150, 500, 500),
+    ("IT", "计算机用语", 3000, 40, 100, 200),
+    ("law", "法律用语", 3000, 0, 0, 200),
+    ("car", "汽车", 1000, 15, 30, 60),
+    ("caijing", "财经用语", 3000, 0, 0, 600),
 ]
+BAD_CHARS = set("孕胎娩殖炎症癣疹痿痢疟瘀痒痰脓肿肛睾阴毙奸嫖赌毒瘾尸骸")
 FAME_MIN = 100
 COMMON_MIN = 10
 HEADER = ["word", "pinyin", "kind", "reason", "count"]
@@ -64,19 +74,18 @@ def toneless(syllable):
 
 
 def read_readings():
-    """Every modern toneless reading of each character: kMandarin, then kXHC1983."""
+    """The usual toneless readings of each character (kMandarin: one, rarely two).
+
+    Every dictionary reading (kXHC1983) would read 强奸 also as jiang jian and refuse 江剑."""
     out = {}
     with bz2.open(UNIHAN, "rt", encoding="utf-8") as f:
         for line in f:
             if line.startswith("#") or not line.strip():
                 continue
             code, key, value = line.rstrip("\n").split("\t")
-            if key == "kMandarin":
-                values = value.split()
-            elif key == "kXHC1983":
-                values = [v.split(":")[1] for v in value.split()]
-            else:
+            if key != "kMandarin":
                 continue
+            values = value.split()
             ch = chr(int(code[2:], 16))
             for v in values:
                 for r in v.split(","):
@@ -111,14 +120,20 @@ def main():
     out = {}
 
     def add(word, kind, reason, count):
-        for py in word_readings(word, readings):
+        # Words matched by their characters need no reading.
+        for py in word_readings(word, readings) or ([""] if kind in ("fame", "word") else []):
             out.setdefault((word, py, kind), (reason, count))
 
-    for name, label, two, three, four, plain in LISTS:
+    header, excluded = tsvio.read_tsv(os.path.join(REFDATA, "sources", "curated", "excluded.tsv"))
+    bad_chars = BAD_CHARS | {r[0] for r in excluded}
+    for name, label, bad, two, three, plain in LISTS:
         rows = read_list(data, name)
-        for length, top in ((2, two), (3, three), (4, four)):
-            for word, count in [r for r in rows if len(r[0]) == length][:top]:
+        for word, count in rows[:bad]:
+            if 2 <= len(word) <= 4 and any(ch in bad_chars for ch in word):
                 add(word, "sound", label, count)
+        for length, top in ((2, two), (3, three)):
+            for word, count in [r for r in rows if len(r[0]) == length][:top]:
+                add(word, "comic", label, count)
         for word, count in [r for r in rows if len(r[0]) == 2][:plain]:
             add(word, "word", label, count)
     header, idioms = tsvio.read_tsv(os.path.join(REFDATA, "sources", "curated", "idioms.tsv"))

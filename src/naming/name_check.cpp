@@ -71,6 +71,26 @@ QString NameCheck::Summary() const {
   return out;
 }
 
+namespace {
+
+const char16_t* LabelOf(FindingKind kind) {
+  switch (kind) {
+    case FindingKind::Sound: return u"【读音】";
+    case FindingKind::Homophone: return u"【谐音】";
+    case FindingKind::Meaning: return u"【寓意】";
+    case FindingKind::Fame: return u"【重名】";
+  }
+  return u"";
+}
+
+}  // namespace
+
+QString NameCheck::LabelledFindings() const {
+  QStringList out;
+  for (const Finding& f : findings) out << QString::fromUtf16(LabelOf(f.kind)) + f.text;
+  return out.join(QStringLiteral("　"));
+}
+
 QStringList NameCheck::ReportLines() const {
   QStringList lines;
   QStringList readings;
@@ -86,13 +106,7 @@ QStringList NameCheck::ReportLines() const {
     lines << line;
   }
   lines << QStringLiteral("【声调】") + readings.join(QLatin1Char(' ')) + QStringLiteral("，") + tonePattern;
-  for (const Finding& f : findings) {
-    const char16_t* label = f.kind == FindingKind::Sound       ? u"【读音】"
-                            : f.kind == FindingKind::Homophone ? u"【谐音】"
-                            : f.kind == FindingKind::Meaning   ? u"【寓意】"
-                                                               : u"【重名】";
-    lines << QString::fromUtf16(label) + f.text;
-  }
+  for (const Finding& f : findings) lines << QString::fromUtf16(LabelOf(f.kind)) + f.text;
   if (!Refused()) lines << QStringLiteral("未发现不妥的谐音或寓意");
   return lines;
 }
@@ -158,8 +172,8 @@ NameChecker::NameChecker(const QString& folder) {
       }
     }
   });
-  // The project's own lists first, then risky pairings, then the derived words by count:
-  // where two words share a reading, the first stands for it.
+  // The project's own lists first, then risky pairings, then the derived words of bad sense,
+  // then the rest by count: where two words share a reading, the first stands for it.
   struct Row {
     QString ci, py, lb, yy;
     qint64 cs;
@@ -170,7 +184,7 @@ NameChecker::NameChecker(const QString& folder) {
   });
   auto add = [this](const Row& r) {
     const int index = static_cast<int>(words_.size());
-    if (r.lb == QStringLiteral("sound")) {
+    if (r.lb == QStringLiteral("sound") || r.lb == QStringLiteral("comic")) {
       AddSoundWord(r.ci, r.py, r.yy, r.lb);
     } else if (r.lb == QStringLiteral("common")) {
       wordiness_.insert(r.ci, static_cast<int>(r.cs));
@@ -194,7 +208,10 @@ NameChecker::NameChecker(const QString& folder) {
     if (!syllables.contains(QString())) AddSoundWord(word, syllables.join(QLatin1Char(' ')), reason, QStringLiteral("risk"));
   }
   for (const Row& r : rows) {
-    if (r.cs != 0) add(r);
+    if (r.cs != 0 && r.lb == QStringLiteral("sound")) add(r);
+  }
+  for (const Row& r : rows) {
+    if (r.cs != 0 && r.lb != QStringLiteral("sound")) add(r);
   }
 }
 
@@ -242,6 +259,9 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
     if (st.from < 0 || st.length < 2 || st.from + st.length > n || (k > 0 && st.length == n)) continue;
     const auto w = bySound_.constFind(SoundKey(ids + st.from, st.length));
     if (w == bySound_.cend() || std::find(seen, seen + 4, w.value()) != seen + 4) continue;
+    // A comic word counts when the given name or the whole name sounds like it, not the
+    // surname with the first character: 张博科 is 博客, 张程 is not 章程.
+    if ((k == 1 || k == 3) && words_[static_cast<std::size_t>(w.value())].kind == QStringLiteral("comic")) continue;
     seen[k] = w.value();
     const QString& text = words_[static_cast<std::size_t>(w.value())].text;
     // A risky pairing spelt out in the name was told above; heard, it is a homophone.

@@ -6,8 +6,9 @@
 //     three syllables with one initial or one final (张振中). They make a name harder to
 //     say, not unusable: a mode with an order of its own puts such names later;
 //   - homophone: the name read without tones, whole or in part (the surname with the
-//     first given character, the two given characters), is a word with a bad or comic
-//     sense (李望生 往生, 张博科 博客); a polyphone is read as it is read in names;
+//     first given character, the two given characters), is a word with a bad sense (李望生
+//     往生, 朱甘 猪肝); a common word with a comic sense counts for the given name and the
+//     whole name only (张博科 博客, but 张程 is no 章程); a polyphone is read as in names;
 //   - meaning: the given name is a pair read badly (才傲, 鹤化, 月子), a plain everyday
 //     word (大会, 工资), or holds a pairing one of its characters is flagged for;
 //   - fame: the full name is a famous person's or a well-known character's (李逍遥), or the
@@ -65,6 +66,8 @@ struct NameCheck {
   QString Summary() const;
   // The lines of the analysis report's section after its heading.
   QStringList ReportLines() const;
+  // The findings alone, each with its label: 【谐音】谐音“往生”（佛教称死亡）　【寓意】…
+  QString LabelledFindings() const;
 };
 
 class NameChecker {

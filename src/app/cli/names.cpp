@@ -14,6 +14,8 @@
 // in the grid's random order (--seed N repeats a run; without it each run draws anew); 美名
 // names in its own order. --explain adds a tab and what the status strip says of the name:
 // the meanings of its characters, its tone pattern and the findings of the name checks.
+// --refused prints instead only the names the checks leave out, each with its findings, from
+// a run that keeps them all: what a consultant reads to judge the checks.
 //
 // A mode is one row of kModes: its name and the function that runs it.
 #include "app/cli/commands.h"
@@ -50,6 +52,7 @@ const char* const kUsage =
     "  --min 分                    只取该分数以上的方案(默认 不限)\n"
     "  --seed N                    列表与成语模式: 随机抽取的种子, 同一种子输出同一顺序\n"
     "  --explain                   每个名字后加制表符和字义、声调及谐音寓意提示\n"
+    "  --refused                   只输出因谐音、寓意或重名而被略去的名字及其原因\n"
     "  --data 目录                 参考数据库所在目录(默认 程序所在目录)\n"
     "  --help                      显示本说明\n"
     "美名、诗词与组合模式的每行在名字后有一个制表符和名字的出处.\n"
@@ -63,15 +66,21 @@ struct NamesContext {
   NameFilter filter;
   quint64 seed = 0;
   bool explain = false;
+  // --refused: the run keeps every name and prints only those the checks would leave out,
+  // each with its findings.
+  const naming::NameChecker* refused = nullptr;
 
   // The line of one name: the item, the source when there is one, the explanation.
   void Print(const QString& item, const QString& source = QString()) const {
     QString line = source.isEmpty() ? item : item + QLatin1Char('\t') + source;
-    if (explain) {
-      const QString surname = text::Trim(controls.Xing.text);
-      const QString given = FullNameOfItem(item).mid(surname.size());
-      line += QLatin1Char('\t') + filter.Checker()->Check(surname, given).Summary();
+    const QString surname = text::Trim(controls.Xing.text);
+    const QString given = FullNameOfItem(item).mid(surname.size());
+    if (refused) {
+      const naming::NameCheck check = refused->Check(surname, given);
+      if (check.Refused()) PrintLine(item + QLatin1Char('\t') + check.LabelledFindings());
+      return;
     }
+    if (explain) line += QLatin1Char('\t') + filter.Checker()->Check(surname, given).Summary();
     PrintLine(line);
   }
 };
@@ -174,7 +183,7 @@ int RunNames(const QStringList& arguments) {
       (arguments[modeAt + 1] == QStringLiteral("poetry") || arguments[modeAt + 1] == QStringLiteral("zuhe")))
     return RunNamesPoetry(arguments);
   ParsedArgs args;
-  const QString error = args.Parse(arguments, OptionNames(), {QStringLiteral("--explain")});
+  const QString error = args.Parse(arguments, OptionNames(), {QStringLiteral("--explain"), QStringLiteral("--refused")});
   if (args.help) {
     std::fputs(kUsage, stdout);
     return kExitOk;
@@ -212,6 +221,10 @@ int RunNames(const QStringList& arguments) {
       return Refused(QStringLiteral("笔画方案“%1”不在%2的方案中; 可选: %3")
                          .arg(args.Value(QStringLiteral("--plan")), surname, controls.CBCode.items.join(QLatin1Char(' '))));
     NamesContext ctx{controls, adoTem, adoFenxi, NameFilter::ForFolder(DataFolder(args)), seed, explain};
+    if (args.flags.contains(QStringLiteral("--refused"))) {
+      ctx.refused = ctx.filter.Checker();
+      ctx.filter = NameFilter();
+    }
     return mode->run(ctx);
   } catch (const std::exception& e) {
     return Refused(ErrorBoxText(QString::fromUtf8(e.what())));

@@ -36,6 +36,7 @@ const char* const kUsage =
     "  --form 双字名|单字名  名字形式(默认 双字名)\n"
     "  --min 分              只取该分数以上的名字(默认 60)\n"
     "  --explain             每个名字后加制表符和字义、声调及谐音寓意提示\n"
+    "  --refused             只输出因谐音、寓意或重名而被略去的名字及其原因\n"
     "  --data 目录           参考数据库所在目录(默认 程序所在目录)\n"
     "  --help                显示本说明\n";
 
@@ -56,7 +57,7 @@ int RunNamesPoetry(const QStringList& arguments) {
   ParsedArgs args;
   const QString error = args.Parse(arguments, {QStringLiteral("--mode"), QStringLiteral("--text"), QStringLiteral("--sex"),
                                                 QStringLiteral("--form"), QStringLiteral("--min"), QStringLiteral("--data")},
-                                     {QStringLiteral("--explain")});
+                                     {QStringLiteral("--explain"), QStringLiteral("--refused")});
   if (args.help) {
     std::fputs(kUsage, stdout);
     return kExitOk;
@@ -93,9 +94,18 @@ int RunNamesPoetry(const QStringList& arguments) {
   const std::atomic<bool> running{true};
   in.filter = NameFilter::ForFolder(DataFolder(args));
   const bool explain = args.flags.contains(QStringLiteral("--explain"));
+  // --refused: keep every name, print only those the checks leave out, with their findings.
+  const naming::NameChecker* refused = args.flags.contains(QStringLiteral("--refused")) ? in.filter.Checker() : nullptr;
+  const NameFilter checks = in.filter;
+  if (refused) in.filter = NameFilter();
   const PoetryOutcome outcome = MakePoetryNames(in, adoTem, adoFenxi, running, [] {}, [&](const PoetryName& name) {
+    if (refused) {
+      const naming::NameCheck check = refused->Check(in.surname, name.given);
+      if (check.Refused()) PrintLine(name.item + QLatin1Char('\t') + check.LabelledFindings());
+      return;
+    }
     QString line = name.item + QLatin1Char('\t') + name.source;
-    if (explain) line += QLatin1Char('\t') + in.filter.Checker()->Check(in.surname, name.given).Summary();
+    if (explain) line += QLatin1Char('\t') + checks.Checker()->Check(in.surname, name.given).Summary();
     PrintLine(line);
   });
   if (outcome == PoetryOutcome::Failed) return Refused(QStringLiteral("取名失败(参考数据库不可用或数据有误)"));
