@@ -12,7 +12,7 @@
 // kind, yy the reason, cs the corpus count): sources/name_checks.tsv (derived from THUOCL,
 // see scripts/derive_name_checks.py) and the project's curated lists
 // sources/curated/bad_sounds.tsv (sound), bad_pairs.tsv (pair) and famous.tsv (fame, or
-// given for a given name that evokes the figure with any surname).
+// given for a given name, written *如花, that evokes the figure with any surname).
 #include "databases.h"
 #include "naming/pinyin.h"
 
@@ -65,9 +65,9 @@ void BuildZy(const BuildContext& ctx, Database& db) {
              rows);
 }
 
-// A given name alone that evokes a figure with any surname (如花, 秋香): famous.tsv marks
-// it by a kind that names a given name.
-bool GivenOnly(const QString& kind) { return kind.contains(QStringLiteral("given")) || kind.contains(QStringLiteral("名字")); }
+// A given name alone that evokes a figure with any surname (如花, 秋香): famous.tsv marks it
+// with a leading *.
+constexpr QChar kGivenOnly = u'*';
 
 void BuildMc(const BuildContext& ctx, Database& db) {
   db.Exec(QStringLiteral("CREATE TABLE mc (ci TEXT NOT NULL, py TEXT, lb TEXT NOT NULL, yy TEXT, cs INTEGER)"));
@@ -91,9 +91,10 @@ void BuildMc(const BuildContext& ctx, Database& db) {
   }
   if (auto t = ReadTsvIfPresent(ctx.SourcePath(QStringLiteral("curated/famous.tsv")))) {
     const int name = t->RequireColumn(QStringLiteral("name")), who = t->RequireColumn(QStringLiteral("who"));
-    const int kind = t->RequireColumn(QStringLiteral("kind"));
     for (const QStringList& r : t->rows) {
-      rows << QVariantList{r[name].trimmed(), QString(), GivenOnly(r[kind]) ? QStringLiteral("given") : QStringLiteral("fame"),
+      const QString text = r[name].trimmed();
+      const bool given = text.startsWith(kGivenOnly);
+      rows << QVariantList{given ? text.mid(1) : text, QString(), given ? QStringLiteral("given") : QStringLiteral("fame"),
                            r[who].trimmed(), 0};
     }
   }

@@ -13,7 +13,7 @@ What counts is the sense of the word, not its field: 章程, 精神 and 卫生 a
 
 Rows (kind):
   sound  a word with a bad sense, which a name must not sound like, whole or in part
-         (李望生 往生, 朱甘 猪肝): every word of THUOCL's lists (up to the ranks of LISTS)
+         (李望生 往生, 朱甘 猪肝): every word of THUOCL's lists (from the counts of LISTS)
          that holds a character of curated/excluded.tsv (death, illness, crime, filth,
          insulting animals) or of BAD_CHARS (pregnancy, inflammation, the body's private
          parts), and the idioms of tier x (misfortune, vice, death: 4 syllables, matched by
@@ -128,8 +128,8 @@ def main():
     bad_chars = BAD_CHARS | {r[0] for r in excluded}
     for name, label, bad, two, three, plain in LISTS:
         rows = read_list(data, name)
-        for word, count in rows[:bad]:
-            if 2 <= len(word) <= 4 and any(ch in bad_chars for ch in word):
+        for word, count in rows:
+            if count >= bad and 2 <= len(word) <= 4 and any(ch in bad_chars for ch in word):
                 add(word, "sound", label, count)
         for length, top in ((2, two), (3, three)):
             for word, count in [r for r in rows if len(r[0]) == length][:top]:
