@@ -8,15 +8,19 @@
 // sex), and with the fixed character when one is given. The statement returns them
 // most-attested first, then by plan score, then by how naturally the characters stand
 // first and second in a name; MeimingOrder then leaves out what the name filter refuses
-// and pages them in this order, each step keeping the order of the one before:
+// and pages them in this order:
 //   1. pairs that read as names before pairs that read as plain words (春风, 东风, 白云:
 //      held by many common words and idioms, NameChecker::Wordiness);
 //   2. names without a sound finding before names with one (张章, three tones alike);
 //   3. pairs with a character meant for the child's sex alone before pairs of characters
 //      meant for both: 海, 东 and 雄 lean to boys, 月, 碧 and 白 to girls, 云 and 春 to
 //      neither;
-//   4. higher plan scores first: the surname's strokes decide them, so each surname gets a
-//      first page of its own instead of the same most-attested words for every surname.
+//   4. pairs of common name characters first (the ranks px of WORD.md), each point of plan
+//      score below the best costing 150 places: the surname's strokes shape the page, so
+//      each surname gets a page of its own instead of the same most-attested words (春风,
+//      明月) for every surname;
+//   5. a name whose two characters already stand twice each before it waits until the
+//      names of fresh characters are taken (子强, 文强, 思强 … would fill a page).
 // One-character given names run the list-mode statement.
 #pragma once
 

@@ -100,8 +100,8 @@ TEST_F(BuiltRun, BothCharactersSuitTheSex) {
   }
 }
 
-// 美名's first page: no refused name and no plain word (春风) while names remain, and a page
-// of its own for each surname and sex.
+// 美名's first page: no refused name and no plain word (春风) while names remain, characters
+// that vary, and a page of its own for each surname and sex.
 TEST_F(BuiltRun, MeimingFirstPagesAreTheirOwn) {
   const NameFilter filter = NameFilter::ForFolder(folder);
   QMap<QString, QStringList> firsts;
@@ -121,6 +121,11 @@ TEST_F(BuiltRun, MeimingFirstPagesAreTheirOwn) {
         EXPECT_LT(filter.Checker()->Wordiness(given), 10) << row[1].toStdString();
       }
       firsts[QString::fromUtf8(surname) + (male ? U("男") : U("女"))] = items.mid(0, 30);
+      // The characters vary: none stands more than twice among the first names.
+      QHash<QChar, int> uses;
+      for (const GridRow& row : std::vector<GridRow>(rows.begin(), rows.begin() + 30)) {
+        for (QChar ch : QSet<QChar>(row[1].cbegin() + 1, row[1].cend())) EXPECT_LE(++uses[ch], 2) << row[1].toStdString();
+      }
     }
   }
   auto givens = [&](const QString& key) {
