@@ -9,6 +9,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <exception>
 
 namespace velmora {
@@ -95,21 +96,21 @@ QString PoetryStatement(const PoetryInputs& in, int s1, int s2, int scoreFloor) 
 }
 
 std::vector<int> VaryTies(const QStringList& givens) {
-  QList<QChar> firsts;
-  QHash<QChar, std::vector<int>> byFirst;
+  // Each name's place among the names of its first character and among those of its last;
+  // the later of the two is its round.
+  QHash<QChar, int> seenFirst, seenLast;
+  std::vector<std::pair<int, int>> rounds;  // round, index
+  rounds.reserve(static_cast<std::size_t>(givens.size()));
   for (int i = 0; i < givens.size(); ++i) {
-    const QChar first = givens[i].isEmpty() ? QChar() : givens[i].front();
-    if (!byFirst.contains(first)) firsts << first;
-    byFirst[first].push_back(i);
+    const QString& g = givens[i];
+    const int first = g.isEmpty() ? 0 : seenFirst[g.front()]++;
+    const int last = g.isEmpty() ? 0 : seenLast[g.back()]++;
+    rounds.emplace_back(std::max(first, last), i);
   }
+  std::stable_sort(rounds.begin(), rounds.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<int> out;
-  out.reserve(static_cast<std::size_t>(givens.size()));
-  for (std::size_t round = 0; out.size() < static_cast<std::size_t>(givens.size()); ++round) {
-    for (QChar first : firsts) {
-      const std::vector<int>& names = byFirst[first];
-      if (round < names.size()) out.push_back(names[round]);
-    }
-  }
+  out.reserve(rounds.size());
+  for (const auto& r : rounds) out.push_back(r.second);
   return out;
 }
 

@@ -49,10 +49,10 @@ struct PoetryName {
 };
 
 // Reorders a list of given names of one score so that the characters vary: the statement
-// returns ties in join order, which puts every name of one first character together (明月,
-// 明远, 明志 … then 月明 …). The names are dealt round-robin by first character, in the
-// order each first character appears; within a character they keep their order. Returns
-// the indexes of givens in the new order.
+// returns ties in join order, which puts names of one character together (张朝博, 张程博,
+// 张登博 …). A name's round is the later of its places among the names of its first
+// character and among those of its last; names come round by round, in their order within
+// a round. Returns the indexes of givens in the new order.
 std::vector<int> VaryTies(const QStringList& givens);
 
 enum class PoetryOutcome { Names, NoneFound, Failed };
