@@ -23,7 +23,8 @@ Rows (kind):
          one (张博科 博客); the surname with the first character may (张程 is not 章程);
   word   a plain everyday word a given name must not be by its characters (大会, 工资):
          the same lists and THUOCL caijing, which holds the commonest words of all;
-  fame   a famous person's full name (THUOCL lishimingren, count >= FAME_MIN);
+  fame   a famous person's full name (THUOCL lishimingren, count >= FAME_MIN: 张家辉 637 stays,
+         namesakes of a common name such as 王庆云 106 or 李华军 117 do not);
   common a pair of candidate characters that reads as a plain word rather than a name:
          count = how many THUOCL words (all lists but the names) and idioms hold it, kept
          from COMMON_MIN (春风 76, 英雄 31, 海棠 14; 浩然 8 and 思远 2 stay names).
@@ -59,7 +60,7 @@ LISTS = [
     ("caijing", "财经用语", 3000, 0, 0, 600),
 ]
 BAD_CHARS = set("孕胎娩殖炎症癣疹痿痢疟瘀痒痰脓肿肛睾阴毙奸嫖赌毒瘾尸骸")
-FAME_MIN = 100
+FAME_MIN = 500
 COMMON_MIN = 10
 HEADER = ["word", "pinyin", "kind", "reason", "count"]
 

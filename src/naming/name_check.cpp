@@ -228,8 +228,8 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   if (const auto f = famousGiven_.constFind(given.toString());
       f != famousGiven_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
     return;
-  if (const auto p = pairs_.constFind(given.toString()); p != pairs_.cend() && visit(Hit{FindingKind::Meaning, p.value(), {}}))
-    return;
+  const auto pair = pairs_.constFind(given.toString());
+  if (pair != pairs_.cend() && visit(Hit{FindingKind::Meaning, pair.value(), {}})) return;
   if (const auto p = plain_.constFind(given.toString()); p != plain_.cend() && visit(Hit{FindingKind::Meaning, p.value(), {}}))
     return;
 
@@ -241,11 +241,16 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
     info[i] = it == chars_.cend() ? &kUnknown : &it.value();
     ids[i] = info[i]->syllable;
   }
-  // A pairing a given character is flagged for, spelt out in the name.
+  // A pairing a given character is flagged for, spelt out in the name: each word once, and
+  // not again when the name is a listed pair already.
   const int s = static_cast<int>(surname.size());
+  QStringList told;
+  if (pair != pairs_.cend()) told << given.toString();
   for (int i = s; i < n; ++i) {
     for (const auto& [word, reason] : info[i]->risks) {
-      if (full.contains(word) && visit(Hit{FindingKind::Meaning, -1, QStringLiteral("“%1”：%2").arg(word, reason)})) return;
+      if (!full.contains(word) || told.contains(word)) continue;
+      told << word;
+      if (visit(Hit{FindingKind::Meaning, -1, QStringLiteral("“%1”：%2").arg(word, reason)})) return;
     }
   }
   // The stretches read as words: the whole name, the surname with the first given
@@ -264,9 +269,9 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
     if ((k == 1 || k == 3) && words_[static_cast<std::size_t>(w.value())].kind == QStringLiteral("comic")) continue;
     seen[k] = w.value();
     const QString& text = words_[static_cast<std::size_t>(w.value())].text;
-    // A risky pairing spelt out in the name was told above; heard, it is a homophone.
+    // A word spelt out in the name and told above as a matter of meaning is not told again.
     const bool literal = full.contains(text);
-    if (literal && words_[static_cast<std::size_t>(w.value())].kind == QStringLiteral("risk")) continue;
+    if (literal && told.contains(text)) continue;
     if (visit(Hit{FindingKind::Homophone, w.value(), literal ? QStringLiteral("literal") : QString()})) return;
   }
   if (!wantSound) return;
