@@ -16,7 +16,7 @@ Rows (kind):
          (李望生 往生, 朱甘 猪肝): every word of THUOCL's lists (from the counts of LISTS)
          that holds a character of curated/excluded.tsv (death, illness, crime, filth,
          insulting animals) or of BAD_CHARS (pregnancy, inflammation, the body's private
-         parts), and the idioms of tier x (misfortune, vice, death: 4 syllables, matched by
+         parts, breaking the law), and the idioms of tier x (misfortune, vice, death: 4 syllables, matched by
          whole names of a two-character surname);
   comic  a common word with a comic sense in a name: the commonest foods, animals, computer
          terms and cars (土豆, 博客, 宝马). A given name or a whole name must not sound like
@@ -25,6 +25,9 @@ Rows (kind):
          the same lists and THUOCL caijing, which holds the commonest words of all;
   fame   a famous person's full name (THUOCL lishimingren, count >= FAME_MIN: 张家辉 637 stays,
          namesakes of a common name such as 王庆云 106 or 李华军 117 do not);
+  reading another reading of a candidate whose reading in a name is uncertain (polyphone 1
+         in texts/name_meanings.tsv): 朝 zhāo may be heard cháo, so 张发朝 is heard 发潮.
+         From Unihan kMandarin and kXHC1983 (every modern dictionary reading).
   common a pair of candidate characters that reads as a plain word rather than a name:
          count = how many THUOCL words (all lists but the names) and idioms hold it, kept
          from COMMON_MIN (春风 76, 英雄 31, 海棠 14; 浩然 8 and 思远 2 stay names).
@@ -59,7 +62,7 @@ LISTS = [
     ("car", "汽车", 1000, 15, 30, 60),
     ("caijing", "财经用语", 3000, 0, 0, 600),
 ]
-BAD_CHARS = set("孕胎娩殖炎症癣疹痿痢疟瘀痒痰脓肿肛睾阴毙奸嫖赌毒瘾尸骸")
+BAD_CHARS = set("孕胎娩殖炎症癣疹痿痢疟瘀痒痰脓肿肛睾阴毙奸嫖赌毒瘾尸骸违犯贿赃欺")
 FAME_MIN = 500
 COMMON_MIN = 10
 HEADER = ["word", "pinyin", "kind", "reason", "count"]
@@ -72,6 +75,29 @@ def is_han(text):
 def toneless(syllable):
     decomposed = unicodedata.normalize("NFD", syllable.replace("ü", "v"))
     return "".join(c for c in decomposed if unicodedata.category(c) != "Mn").lower()
+
+
+def read_all_readings():
+    """Every modern toneless reading of each character: kMandarin and kXHC1983."""
+    out = {}
+    with bz2.open(UNIHAN, "rt", encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            code, key, value = line.rstrip("\n").split("\t")
+            if key == "kMandarin":
+                values = value.split()
+            elif key == "kXHC1983":
+                values = [v.split(":")[1] for v in value.split()]
+            else:
+                continue
+            ch = chr(int(code[2:], 16))
+            for v in values:
+                for r in v.split(","):
+                    t = toneless(r)
+                    if t and t not in out.setdefault(ch, []):
+                        out[ch].append(t)
+    return out
 
 
 def read_readings():
@@ -156,6 +182,14 @@ def main():
         for pair in {text[i:i + 2] for i in range(len(text) - 1)}:
             if pair[0] in candidates and pair[1] in candidates:
                 holders[pair] = holders.get(pair, 0) + 1
+    all_readings = read_all_readings()
+    header, meanings = tsvio.read_tsv(os.path.join(REFDATA, "texts", "name_meanings.tsv"))
+    for r in meanings:
+        zi, reading, polyphone = r[0], r[2], r[3]
+        if polyphone == "1":
+            for other in all_readings.get(zi, []):
+                if other != toneless(reading):
+                    out[(zi, other, "reading")] = ("多音字", 0)
     for pair, count in holders.items():
         if count >= COMMON_MIN:
             out[(pair, "", "common")] = ("常用词语", count)

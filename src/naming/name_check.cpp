@@ -184,7 +184,9 @@ NameChecker::NameChecker(const QString& folder) {
   });
   auto add = [this](const Row& r) {
     const int index = static_cast<int>(words_.size());
-    if (r.lb == QStringLiteral("sound") || r.lb == QStringLiteral("comic")) {
+    if (r.lb == QStringLiteral("reading")) {
+      if (r.ci.size() == 1) chars_[r.ci.front()].others << SyllableId(r.py);
+    } else if (r.lb == QStringLiteral("sound") || r.lb == QStringLiteral("comic")) {
       AddSoundWord(r.ci, r.py, r.yy, r.lb);
     } else if (r.lb == QStringLiteral("common")) {
       wordiness_.insert(r.ci, static_cast<int>(r.cs));
@@ -262,7 +264,22 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   for (int k = 0; k < 4; ++k) {
     const Stretch& st = stretches[k];
     if (st.from < 0 || st.length < 2 || st.from + st.length > n || (k > 0 && st.length == n)) continue;
-    const auto w = bySound_.constFind(SoundKey(ids + st.from, st.length));
+    // Every reading a reader may give the stretch: the name readings, and the other
+    // readings of a polyphone a reader may be unsure of.
+    auto w = bySound_.cend();
+    int pick[5] = {0, 0, 0, 0, 0};
+    for (;;) {
+      int key[5];
+      for (int j = 0; j < st.length; ++j) {
+        const Char& c = *info[st.from + j];
+        key[j] = pick[j] == 0 ? ids[st.from + j] : c.others[pick[j] - 1];
+      }
+      w = bySound_.constFind(SoundKey(key, st.length));
+      if (w != bySound_.cend()) break;
+      int j = 0;  // the next combination, as an odometer turns
+      while (j < st.length && ++pick[j] > info[st.from + j]->others.size()) pick[j++] = 0;
+      if (j == st.length) break;
+    }
     if (w == bySound_.cend() || std::find(seen, seen + 4, w.value()) != seen + 4) continue;
     // A comic word counts when the given name or the whole name sounds like it, not the
     // surname with the first character: 张博科 is 博客, 张程 is not 章程.

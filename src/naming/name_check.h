@@ -8,7 +8,8 @@
 //   - homophone: the name read without tones, whole or in part (the surname with the
 //     first given character, the two given characters), is a word with a bad sense (李望生
 //     往生, 朱甘 猪肝); a common word with a comic sense counts for the given name and the
-//     whole name only (张博科 博客, but 张程 is no 章程); a polyphone is read as in names;
+//     whole name only (张博科 博客, but 张程 is no 章程); a polyphone is read as in names
+//     and, where a reader may be unsure, in its other readings too (张发朝 发潮);
 //   - meaning: the given name is a pair read badly (才傲, 鹤化, 月子), a plain everyday
 //     word (大会, 工资), or holds a pairing one of its characters is flagged for;
 //   - fame: the full name is a famous person's or a well-known character's (李逍遥), or the
@@ -81,7 +82,8 @@ class NameChecker {
   NameCheck Check(const QString& surname, const QString& given) const;
   // Check(...).Refused(), without writing any text: what the modes call for every name.
   bool Refuses(const QString& surname, const QString& given) const;
-  // Refused and HasSound at once, without texts: what a mode with an order of its own reads.
+  // Refused and, for a name not refused, HasSound, without texts: what a mode with an order
+  // of its own reads (the scan stops at the first refusing finding).
   struct Verdict {
     bool refused = false;
     bool sound = false;
@@ -97,6 +99,7 @@ class NameChecker {
     QString reading, meaning;
     QChar toneClass;
     bool polyphone = false;
+    QList<int> others;   // other readings a reader may give a polyphone (朝 cháo)
     QList<QPair<QString, QString>> risks;  // the word and its reason
   };
   struct Word {
