@@ -116,6 +116,17 @@ TEST_F(GridForm, DoubleClickOpensTheRowsAnalysis) {
   EXPECT_EQ(ui.analyses.size(), 1);
 }
 
+// Selecting a name in the grid or a list shows its meanings and tone pattern in the strip.
+TEST_F(GridForm, SelectingANameShowsItsNotes) {
+  Run(NamingMode::List);
+  form->RzStringGrid1SelectCell(1);
+  EXPECT_TRUE(form->StatusText.startsWith(form->gridRows[0][1] + U("　"))) << form->StatusText.toStdString();
+  EXPECT_TRUE(form->StatusText.contains(U("　声调 "))) << form->StatusText.toStdString();
+  form->ListBox1Index = 0;
+  form->ListBox1Click();
+  EXPECT_TRUE(form->StatusText.contains(U("　声调 "))) << form->StatusText.toStdString();
+}
+
 TEST_F(GridForm, MeimingRowsComeInOrderWithTheirSourceInTheStatusStrip) {
   Run(NamingMode::Meiming);
   ASSERT_GT(paging().TotalFound, 500);
