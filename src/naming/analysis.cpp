@@ -215,7 +215,7 @@ void TFrmmain::WriteReport(const QDate& date, int age) {
   pane << QStringLiteral("【系统综合评分】: ") + score + QStringLiteral("分");
   pane << QString();
   pane << QStringLiteral("<-----------------------以上分析内容只作参考----------------------------->");
-  // After the design's lines, which stay as they are: how the name reads to a parent.
+  // After the report's own forty lines, which stay as they are: how the name reads to a parent.
   pane << QStringLiteral("<-----------------------音形义----------------------------->");
   pane << CheckName(s, g, folder_).ReportLines();
 }

@@ -104,7 +104,7 @@ TEST_F(Analysis, TheWholeReport) {
       U(""),
       U("<-----------------------以上分析内容只作参考----------------------------->"),
   };
-  // The design's 40 lines exactly, then the section of its own after them.
+  // The report's 40 lines exactly, then the section of its own after them.
   EXPECT_EQ(form_->RzMemo1.mid(0, 40), expected);
   EXPECT_EQ(form_->RzMemo1.mid(40), QStringList({U("<-----------------------音形义----------------------------->"),
                                                  U("【字义】张（zhāng，平）：姓"), U("【字义】思（sī，平）"),
