@@ -149,6 +149,7 @@ PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoF
       return true;
     };
     bool going = true;
+    int kept = 0;
     for (adoFenxi.First(); going && !adoFenxi.Eof(); adoFenxi.Next()) {
       const QString zf = adoFenxi.AsText(u"zf");
       if (!scores.isEmpty() && zf != scores.back()) going = flush();
@@ -156,8 +157,14 @@ PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoF
       if (!in.filter.Keep(in.surname, given)) continue;
       givens << given;
       scores << zf;
+      ++kept;
     }
     if (going) flush();
+    if (kept == 0) {  // every name was refused: as good as none found
+      adoFenxi.Close();
+      adoTem.Close();
+      return PoetryOutcome::NoneFound;
+    }
   } catch (const std::exception&) {
     outcome = PoetryOutcome::Failed;
   }

@@ -62,8 +62,8 @@ enum class PoetryOutcome { Names, NoneFound, Failed };
 // (ZuidiFee - 1 when checked, else 60), the statement is opened on adoFenxi and each row is
 // handed to emitName, best first, testing running before each. Names the filter refuses
 // are left out, and names of one score come in VaryTies order. NoneFound: the statement
-// gave no row, and both queries are closed. Failed: something failed on the way; the names
-// handed on so far stay. adoFenxi is closed at the end.
+// gave no row, or none the filter keeps, and both queries are closed. Failed: something
+// failed on the way; the names handed on so far stay. adoFenxi is closed at the end.
 PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoFenxi, const std::atomic<bool>& running,
                               const std::function<void()>& clearList,
                               const std::function<void(const PoetryName&)>& emitName);

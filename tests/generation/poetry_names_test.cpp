@@ -135,6 +135,9 @@ TEST_F(PoetryRun, TiesVaryTheirCharactersAndTheFilterHolds) {
   QStringList best = items_.mid(0, 2);
   best.sort();
   EXPECT_EQ(best, QStringList({U("张伟乙(76分)"), U("张甲华(76分)")}));
+  // A text whose every name is refused asks for more text, as one without names does.
+  in.text = U("伟华");
+  EXPECT_EQ(Run(in), PoetryOutcome::NoneFound);
 }
 
 TEST_F(PoetryRun, OneCharacterNamesAndTheirOrder) {
