@@ -88,7 +88,7 @@ class FrmQiming : public QObject {
   std::vector<GridRow> gridRows;  // RzStringGrid1 data rows 1..PageSize
   QStringList gridSources;     // 美名模式: where the name of each data row comes from
   int gridRow = 0;             // the grid's current data row, 1-based; 0 when none
-  QString StatusText;          // the status strip: the source of the selected name or 美名 row
+  QString StatusText;          // the status strip: the selected name's source line, meanings, tones and findings
   // 用字: the characters no proposed given name holds and those one of which each holds;
   // kept in settingsFile between starts (read in FormCreate, written when the dialog is
   // confirmed). An empty settingsFile keeps nothing, as in tests.
@@ -142,7 +142,8 @@ class FrmQiming : public QObject {
   void RzBitBtn24Click();       // 添加到已选
   void RzBitBtn30Click();       // 清空已选
   void RzBitBtn29Click();       // 复制已选
-  void ListBox1Click();         // a name selected: its source line after a poetry run
+  void ListBox1Click();         // a name selected: its notes, and its source line after a poetry run
+  void ListBox2Click();         // a chosen name selected: its notes
   void PoetryPanelClick(void (PoetryPanel::*handler)());  // a handler of RzPanel30
   void ListBox1DblClick();
   void ListBox2DblClick();
@@ -187,6 +188,10 @@ class FrmQiming : public QObject {
   void AnnounceNames();  // namesAppended for what was written since the last time
   void RunHandler(const std::function<void()>& handler);
   void RunPoetry();  // 马上取名 in 诗词模式 and 组合模式
+  // False, after a notice saying why, when the 用字 leave this run no name to give.
+  bool WishesAllowRun();
+  // The filter every run's names pass, whatever the mode: the name checks and the 用字.
+  NameFilter NamingFilter() const;
 
   MainWindowUi& ui_;
   QString folder_;

@@ -27,7 +27,7 @@ int Refused(const QString& message) {
 
 void PrintLine(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
 
-QString ParsedArgs::Parse(const QStringList& args, const QStringList& known) {
+QString ParsedArgs::Parse(const QStringList& args, const QStringList& known, const QStringList& knownFlags) {
   for (qsizetype i = 0; i < args.size(); ++i) {
     const QString& a = args[i];
     if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {
@@ -36,6 +36,10 @@ QString ParsedArgs::Parse(const QStringList& args, const QStringList& known) {
     }
     if (!a.startsWith(QStringLiteral("--"))) {
       positional << a;
+      continue;
+    }
+    if (knownFlags.contains(a)) {
+      flags << a;
       continue;
     }
     if (!known.contains(a)) return QStringLiteral("未知的选项 %1").arg(a);
@@ -136,6 +140,18 @@ std::optional<int> ReadBirthCommand(const QStringList& arguments, const QStringL
   if (!error.isEmpty()) return BadArguments(error, usage);
   if (const QString e = ReadBirthOptions(args, birth); !e.isEmpty()) return BadArguments(e, usage);
   return std::nullopt;
+}
+
+QStringList WishOptionNames() { return {QStringLiteral("--avoid"), QStringLiteral("--want")}; }
+
+QString ReadWishOptions(const ParsedArgs& args, CharWishes* wishes) {
+  return ReadCharWishes(args.Value(QStringLiteral("--avoid")), args.Value(QStringLiteral("--want")), wishes);
+}
+
+QString WishesRefused(Query& adoTem, const CharWishes& wishes, bool male, const QString& fixed) {
+  if (wishes.IsEmpty()) return {};
+  if (QString e = UnproposableWanted(adoTem, wishes); !e.isEmpty()) return e;
+  return WishesBlockRun(adoTem, wishes, male, fixed);
 }
 
 }  // namespace velmora::cli

@@ -4,6 +4,9 @@
 // Exit codes: 0 ok, 1 refused input or failed run, 2 bad arguments. Output is UTF-8.
 #pragma once
 
+#include "generation/char_wishes.h"
+#include "refdb/query.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,15 +27,16 @@ int Refused(const QString& message);
 // Prints one line of UTF-8 text to stdout.
 void PrintLine(const QString& line);
 
-// The arguments of one command: "--name value" options, each taking one value, and the
-// positional arguments in order. Parse returns an error text for an option without a value
-// or one the command does not know; empty when all is well.
+// The arguments of one command: "--name value" options, each taking one value, flags that
+// take none (--explain), and the positional arguments in order. Parse returns an error text
+// for an option without a value or one the command does not know; empty when all is well.
 struct ParsedArgs {
   QStringList positional;
   std::map<QString, QString> options;  // "--sex" -> "男"
+  QStringList flags;                   // the flags given
   bool help = false;                   // --help or -h anywhere
 
-  QString Parse(const QStringList& args, const QStringList& known);
+  QString Parse(const QStringList& args, const QStringList& known, const QStringList& knownFlags = {});
   bool Has(const QString& name) const { return options.count(name) != 0; }
   QString Value(const QString& name, const QString& fallback = QString()) const;
 };
@@ -73,6 +77,16 @@ QString CheckOneCharacter(const QString& option, const QString& value);
 // maxBytes: a larger file or a device that does not end is refused without reading on.
 // An error text, or empty with *text filled.
 QString ReadBoundedUtf8(const QString& file, qsizetype maxBytes, QString* text);
+
+// --avoid and --want, the 用字 of the main window (不要的字, 想要的字), read into *wishes: an
+// error text for a value that holds anything but Chinese characters or a character both
+// avoided and wanted; empty when all is well (also when neither is given).
+QStringList WishOptionNames();
+QString ReadWishOptions(const ParsedArgs& args, CharWishes* wishes);
+// What the main window tells before a run with these wishes, as its notice says it: a wanted
+// character no mode proposes, a fixed character (trimmed, may be empty) that is avoided,
+// wanted characters none of which suits the sex. Empty when the run may go.
+QString WishesRefused(Query& adoTem, const CharWishes& wishes, bool male, const QString& fixed);
 
 // The databases' folder from --data (the program's folder when absent), with its separator.
 QString DataFolder(const ParsedArgs& args);

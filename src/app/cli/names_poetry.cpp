@@ -1,17 +1,20 @@
 // velmora-cli names --mode poetry|zuhe: the names of a poetry run over a collected text.
 //
 //   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [--sex 男|女]
-//                     [--form 双字名|单字名] [--min N] [--data DIR]
+//                     [--form 双字名|单字名] [--min N] [--explain] [--data DIR]
+//                     [--avoid 字字 --want 字字]
 //
 // FILE (UTF-8) stands for the collected text: the chosen poems of 诗词模式 or the text typed
 // in 组合模式; both modes run the same statement over it. Each name is printed as the name
 // list shows it, 张明月(76分), best first, then a tab and the line of the text it comes from.
-// --min is the 只取 bound (60, as both modes set it).
+// --min is the 只取 bound (60, as both modes set it). --explain adds a tab and the meanings,
+// tone pattern and findings of the name, as the status strip shows them.
 #include "app/cli/commands.h"
 #include "app/cli/common.h"
 #include "generation/poetry_names.h"
 #include "refdb/connection.h"
 #include "refdb/connection_text.h"
+#include "refdb/errors.h"
 #include "text/gbk.h"
 
 #include <atomic>
@@ -31,6 +34,10 @@ const char* const kUsage =
     "  --sex 男|女           性别(默认 男)\n"
     "  --form 双字名|单字名  名字形式(默认 双字名)\n"
     "  --min 分              只取该分数以上的名字(默认 60)\n"
+    "  --explain             每个名字后加制表符和字义、声调及谐音寓意提示\n"
+    "  --refused             只输出因谐音、寓意或重名而被略去的名字及其原因\n"
+    "  --avoid 字字          不要的字: 名字中一定不用的字(可填多个)\n"
+    "  --want 字字           想要的字: 每个名字至少含其中一个\n"
     "  --data 目录           参考数据库所在目录(默认 程序所在目录)\n"
     "  --help                显示本说明\n";
 
@@ -38,8 +45,10 @@ const char* const kUsage =
 
 int RunNamesPoetry(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error = args.Parse(arguments, {QStringLiteral("--mode"), QStringLiteral("--text"), QStringLiteral("--sex"),
-                                                QStringLiteral("--form"), QStringLiteral("--min"), QStringLiteral("--data")});
+  const QString error = args.Parse(arguments, QStringList{QStringLiteral("--mode"), QStringLiteral("--text"), QStringLiteral("--sex"),
+                                                QStringLiteral("--form"), QStringLiteral("--min"), QStringLiteral("--data")}
+                                         + WishOptionNames(),
+                                     {QStringLiteral("--explain"), QStringLiteral("--refused")});
   if (args.help) {
     std::fputs(kUsage, stdout);
     return kExitOk;
@@ -65,6 +74,8 @@ int RunNamesPoetry(const QStringList& arguments) {
   bool isNumber = false;
   in.zuidiFee.toInt(&isNumber);
   if (!isNumber) return BadArguments(QStringLiteral("--min 必须是整数"), kUsage);
+  CharWishes wishes;
+  if (const QString e = ReadWishOptions(args, &wishes); !e.isEmpty()) return BadArguments(e, kUsage);
   if (const QString e = ReadBoundedUtf8(args.Value(QStringLiteral("--text")), kMaxCollectedBytes, &in.text); !e.isEmpty())
     return Refused(e);
   if (text::Trim(in.text).isEmpty())
@@ -75,8 +86,26 @@ int RunNamesPoetry(const QStringList& arguments) {
   Connection main(DbConnectionText(DbFile::PelvanoMain, DataFolder(args)));
   Query adoTem(main), adoFenxi(main);
   const std::atomic<bool> running{true};
-  const PoetryOutcome outcome = MakePoetryNames(in, adoTem, adoFenxi, running, [] {}, [](const PoetryName& name) {
-    PrintLine(name.item + QLatin1Char('\t') + name.source);
+  try {
+    if (const QString e = WishesRefused(adoTem, wishes, in.male, QString()); !e.isEmpty()) return Refused(e);
+  } catch (const std::exception& e) {
+    return Refused(ErrorBoxText(QString::fromUtf8(e.what())));
+  }
+  in.filter = NameFilter::ForFolder(DataFolder(args)).WithWishes(wishes);
+  const bool explain = args.flags.contains(QStringLiteral("--explain"));
+  // --refused: keep every name, print only those the checks leave out, with their findings.
+  const naming::NameChecker* refused = args.flags.contains(QStringLiteral("--refused")) ? in.filter.Checker() : nullptr;
+  const NameFilter checks = in.filter;
+  if (refused) in.filter = NameFilter().WithWishes(wishes);
+  const PoetryOutcome outcome = MakePoetryNames(in, adoTem, adoFenxi, running, [] {}, [&](const PoetryName& name) {
+    if (refused) {
+      const naming::NameCheck check = refused->Check(in.surname, name.given);
+      if (check.Refused()) PrintLine(name.item + QLatin1Char('\t') + check.LabelledFindings());
+      return;
+    }
+    QString line = name.item + QLatin1Char('\t') + name.source;
+    if (explain) line += QLatin1Char('\t') + checks.Checker()->Check(in.surname, name.given).Summary();
+    PrintLine(line);
   });
   if (outcome == PoetryOutcome::Failed) return Refused(QStringLiteral("取名失败(参考数据库不可用或数据有误)"));
   if (outcome == PoetryOutcome::NoneFound)
