@@ -369,7 +369,8 @@ NameCheck NameChecker::Check(const QString& surname, const QString& given) const
     const Char* read = i < surname.size() ? SurnameChar(surname, static_cast<int>(i)) : nullptr;
     const auto it = chars_.constFind(ch);
     CharNote note{ch, {}, {}, {}, false};
-    if (read) note = {ch, read->reading, read->toneClass, read->meaning, false, true};
+    // A surname read as a surname: the meaning the character has in given names is not its.
+    if (read) note = {ch, read->reading, read->toneClass, QString(), false, true};
     else if (it != chars_.cend()) note = {ch, it->reading, it->toneClass, it->meaning, it->polyphone};
     out.chars << note;
     out.tonePattern += note.toneClass.isNull() ? QChar(u'？') : note.toneClass;

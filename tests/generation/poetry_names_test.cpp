@@ -140,6 +140,18 @@ TEST_F(PoetryRun, TiesVaryTheirCharactersAndTheFilterHolds) {
   EXPECT_EQ(Run(in), PoetryOutcome::NoneFound);
 }
 
+// Among names of one score, those whose characters stand in one sentence come first and
+// cite that sentence; stitched names (a character from each of two lines) used to come
+// first when the join put them there. Each part keeps its varied order.
+TEST_F(PoetryRun, NamesFromOneSentenceLeadTheirScore) {
+  const SourceLines lines(U("床前明月光，疑是地上霜。\n举头望明月，低头思故乡。"));
+  EXPECT_EQ(OrderTies({U("霜乡"), U("月光"), U("光思"), U("明光"), U("思乡")}, lines), std::vector<int>({1, 4, 3, 0, 2}));
+  EXPECT_EQ(Run(Zhang("乙思。\n甲伟华。")), PoetryOutcome::Names);
+  ASSERT_GE(items_.size(), 3);
+  EXPECT_EQ(items_.mid(0, 3), QStringList({U("张伟华(76分)"), U("张甲华(76分)"), U("张伟乙(76分)")}));
+  EXPECT_EQ(sources_.mid(0, 3), QStringList({U("甲伟华。"), U("甲伟华。"), U("甲伟华。 / 乙思。")}));
+}
+
 TEST_F(PoetryRun, OneCharacterNamesAndTheirOrder) {
   PoetryInputs in = Zhang("文远伟思玲");
   in.twoChars = false;

@@ -18,13 +18,16 @@ CREATE TABLE word (zi TEXT, pinyin TEXT);
 INSERT INTO word VALUES ('张','zhāng'),('章','zhāng'),('李','lǐ'),('朱','zhū'),('陈','chén'),('王','wáng'),
   ('欧','ōu'),('阳','yáng'),('思','sī'),('远','yuǎn'),('望','wàng'),('生','shēng'),('易','yì'),('璀','cuǐ'),
   ('博','bó'),('程','chéng'),('科','kē'),('甘','gān'),('鹤','hè'),('化','huà'),('工','gōng'),('资','zī'),('逍','xiāo'),
-  ('遥','yáo'),('如','rú'),('花','huā'),('乐','yuè'),('安','ān'),('丽','lì'),('梦','mèng'),('振','zhèn'),('中','zhōng'),('发','fā'),('朝','zhāo');
+  ('遥','yáo'),('如','rú'),('花','huā'),('乐','yuè'),('安','ān'),('丽','lì'),('梦','mèng'),('振','zhèn'),('中','zhōng'),('发','fā'),('朝','zhāo'),
+  ('尉','wèi'),('迟','chí');
+CREATE TABLE xs (xing TEXT, pinyin TEXT);
+INSERT INTO xs VALUES ('乐','yuè'),('尉迟','yù chí');
 CREATE TABLE zy (zi TEXT, yy TEXT, dy TEXT, sd TEXT, dyz INTEGER, fx TEXT);
 INSERT INTO zy VALUES ('思','思考深远','sī','平',0,''),('远','志向高远','yuǎn','仄',0,''),
   ('乐','快乐安康','lè','仄',1,''),('朝','朝气蓬勃','zhāo','平',1,''),('梦','美梦成真','mèng','仄',0,'梦遗:生理用语');
 CREATE TABLE mc (ci TEXT, py TEXT, lb TEXT, yy TEXT, cs INTEGER);
 INSERT INTO mc VALUES ('往生','wang sheng','sound','佛教称死亡',0),('易脆','yi cui','sound','容易破碎',0),
-  ('博客','bo ke','comic','计算机用语',900),('章程','zhang cheng','comic','法律用语',900),('猪肝','zhu gan','sound','食物',800),('立了','li le','sound','口语',0),('发潮','fa chao','sound','受潮',0),('朝','chao','reading','多音字',0),
+  ('博客','bo ke','comic','计算机用语',900),('章程','zhang cheng','comic','法律用语',900),('猪肝','zhu gan','sound','食物',800),('立了','li le','sound','口语',0),('越远','yue yuan','sound','测试',0),('发潮','fa chao','sound','受潮',0),('朝','chao','reading','多音字',0),
   ('鹤化','','pair','旧称人死',0),('工资','gong zi','word','财经用语',700),('李逍遥','','fame','仙剑奇侠传主角',0),
   ('如花','','given','电影中的丑角',0),('春风','','common','常用词语',76);
 )sql";
@@ -64,6 +67,7 @@ TEST_F(NameChecks, EachKindWithItsReason) {
       {"张", "思远", FindingKind::Sound, nullptr},
       {"张", "程远", FindingKind::Sound, nullptr},                           // a comic word by the surname: not 章程
       {"王", "乐", FindingKind::Sound, nullptr},
+      {"乐", "远", FindingKind::Homophone, "谐音“越远”（测试）"},          // 乐 as a surname is yuè, not lè
   };
   for (const Case& c : cases) {
     const NameCheck check = checker_->Check(U(c.surname), U(c.given));
@@ -94,6 +98,9 @@ TEST_F(NameChecks, TheReportSection) {
   const QStringList bad = checker_->Check(U("李"), U("乐")).ReportLines();
   EXPECT_EQ(bad[1], U("【字义】乐（lè，仄，多音字，名中读此音）：快乐安康"));
   EXPECT_EQ(bad.back(), U("【谐音】谐音“立了”（口语）"));
+  // A surname read as a surname, a compound as one: not 乐 lè (its name reading), not 尉 wèi.
+  EXPECT_EQ(checker_->Check(U("乐"), U("思")).ReportLines()[0], U("【字义】乐（yuè，仄，作姓氏读此音）：姓"));
+  EXPECT_EQ(checker_->Check(U("尉迟"), U("思")).ReportLines()[3], U("【声调】yù chí sī，仄平平"));
   EXPECT_EQ(checker_->Wordiness(U("春风")), 76);
   EXPECT_EQ(checker_->Wordiness(U("思远")), 0);
 }

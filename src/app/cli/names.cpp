@@ -3,7 +3,7 @@
 //   velmora-cli names SURNAME [--sex 男|女] [--form 单字名|双字名]
 //                     [--mode classic|list|idiom|meiming] [--plan ITEM]
 //                     [--fixed 字 --at 2|3] [--min N] [--seed N] [--explain] [--data DIR]
-//                     [--avoid 字字 --want 字字]
+//                     [--grid] [--avoid 字字 --want 字字]
 //   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [...]   (names_poetry.cpp)
 //
 // Sets the main window's inputs as given, loads the stroke plans as leaving the surname
@@ -17,6 +17,8 @@
 // the meanings of its characters, its tone pattern and the findings of the name checks.
 // --refused prints instead only the names the checks leave out, each with its findings, from
 // a run that keeps them all: what a consultant reads to judge the checks.
+// --grid prints, in list, idiom and 美名 mode, the results grid's cells of each name instead
+// (名称 繁体字 拼音 五行 笔画 五格 三才 分数, by tabs).
 // --avoid and --want are the main window's 用字: no name holds an avoided character, and
 // with wanted characters each holds one of them (the name filter of every mode).
 //
@@ -56,6 +58,7 @@ const char* const kUsage =
     "  --seed N                    列表与成语模式: 随机抽取的种子, 同一种子输出同一顺序\n"
     "  --explain                   每个名字后加制表符和字义、声调及谐音寓意提示\n"
     "  --refused                   只输出因谐音、寓意或重名而被略去的名字及其原因\n"
+    "  --grid                      列表、成语与美名模式: 输出结果表格的各列(名称 繁体字 拼音 五行 笔画 五格 三才 分数)\n"
     "  --avoid 字字                不要的字: 名字中一定不用的字(可填多个)\n"
     "  --want 字字                 想要的字: 每个名字至少含其中一个\n"
     "  --data 目录                 参考数据库所在目录(默认 程序所在目录)\n"
@@ -71,6 +74,7 @@ struct NamesContext {
   NameFilter filter;
   quint64 seed = 0;
   bool explain = false;
+  bool grid = false;  // --grid: the results grid's cells instead of the list item
   // --refused: the run keeps every name and prints only those the checks would leave out,
   // each with its findings.
   const naming::NameChecker* refused = nullptr;
@@ -120,7 +124,11 @@ int RunListKind(NamesContext& ctx, ListKind kind) {
     QStringList items;
     sources.fill(QString());
     run.FillPage(ctx.adoFenxi, kPageSize, rows, sources, [&items](const QString& item, qint64) { items << item; });
-    for (qsizetype i = 0; i < items.size(); ++i) ctx.Print(items[i], sources[i]);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+      const GridRow& row = rows[static_cast<std::size_t>(i)];
+      if (ctx.grid) PrintLine(QStringList(row.begin() + 1, row.end()).join(QLatin1Char('\t')));
+      else ctx.Print(items[i], sources[i]);
+    }
   }
   return kExitOk;
 }
@@ -190,7 +198,7 @@ int RunNames(const QStringList& arguments) {
       (arguments[modeAt + 1] == QStringLiteral("poetry") || arguments[modeAt + 1] == QStringLiteral("zuhe")))
     return RunNamesPoetry(arguments);
   ParsedArgs args;
-  const QString error = args.Parse(arguments, OptionNames(), {QStringLiteral("--explain"), QStringLiteral("--refused")});
+  const QString error = args.Parse(arguments, OptionNames(), {QStringLiteral("--explain"), QStringLiteral("--refused"), QStringLiteral("--grid")});
   if (args.help) {
     std::fputs(kUsage, stdout);
     return kExitOk;
@@ -230,6 +238,7 @@ int RunNames(const QStringList& arguments) {
     if (const QString e = WishesRefused(adoTem, wishes, controls.CBsex.index != 1, controls.Gudingzi.text); !e.isEmpty())
       return Refused(e);
     NamesContext ctx{controls, adoTem, adoFenxi, NameFilter::ForFolder(DataFolder(args)).WithWishes(wishes), seed, explain};
+    ctx.grid = args.flags.contains(QStringLiteral("--grid"));
     if (args.flags.contains(QStringLiteral("--refused"))) {
       ctx.refused = ctx.filter.Checker();
       ctx.filter = NameFilter().WithWishes(wishes);
