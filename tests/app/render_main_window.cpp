@@ -5,7 +5,7 @@
 // selected, so that the status strip shows its source, meanings, tones and findings) and one
 // of the window 人工起名服务 (service.png); and the 用字 control: the input rows enlarged,
 // empty and filled (main_yongzi_empty.png, main_yongzi_filled.png), the window filled
-// (main_yongzi.png) and its dialog (yongzi.png).
+// (main_yongzi.png), a list run with it (main_yongzi_list_run.png) and its dialog (yongzi.png).
 //
 // Usage: render_main_window [output folder]
 // The program runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, and
@@ -93,6 +93,14 @@ int main(int argc, char* argv[]) {
   velmora::YongziDialog yongzi(form.wishes, [](const QString&, const QString&) { return true; }, &window);
   yongzi.adjustSize();
   ok &= Save(yongzi, out + QStringLiteral("/yongzi.png"));
+  // A list run for a girl with them: every name holds 雨, none 涵 or 梓.
+  form.controls.CBsex.Select(1);
+  form.XingExit();
+  form.ModeClick(NamingMode::List);
+  form.RzBitBtn6Click();
+  ok &= Save(window, out + QStringLiteral("/main_yongzi_list_run.png"));
+  form.controls.CBsex.Select(0);
+  form.XingExit();
   form.SetCharWishes(QString(), QString());
 
   // A classic run with every plan, delivered to the panes as the program delivers it. The

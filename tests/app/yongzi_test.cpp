@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +84,33 @@ TEST_F(YongziTest, ARunThatCanGiveNoNameIsNotStarted) {
   form->WaitForWorker();
   EXPECT_TRUE(ui.notices.value(1).contains(U("男孩"))) << ui.notices.value(1).toStdString();
   EXPECT_TRUE(form->MemoSuccess.isEmpty());
+}
+
+// Every mode the window runs passes its names through the 用字: none holds an avoided
+// character, each holds a wanted one (a run given a filter without them would show 张梓涵).
+TEST_F(YongziTest, EveryModeOfTheWindowHonoursIt) {
+  form->controls.Xing.text = U("张");
+  form->controls.CBsex.Select(1);  // 女
+  form->XingExit();
+  ASSERT_TRUE(form->SetCharWishes(U("涵梓"), U("雨")));
+  for (const NamingMode mode : {NamingMode::Classic, NamingMode::List, NamingMode::Idiom, NamingMode::Meiming,
+                                NamingMode::Poetry, NamingMode::Zuhe}) {
+    form->ModeClick(mode);
+    form->RzPanel30.MemoYixuan = U("雨落青山，江流天地外。\n梓树涵月，雨桐映霞。\n春雨如丝，细雨润无声。");
+    form->RzBitBtn6Click();
+    form->WaitForWorker();
+    QStringList names;  // the full names the run shows
+    if (form->leftPane == LeftPane::RzStringGrid1) {
+      for (const GridRow& row : form->gridRows) {
+        if (!row[1].isEmpty()) names << row[1];
+      }
+    } else {
+      for (const QString& item : form->ListBox1) names << item.section(u'(', 0, 0);
+    }
+    EXPECT_FALSE(names.isEmpty()) << static_cast<int>(mode);
+    const QStringList wrong = names.filter(QRegularExpression(U("^张([^雨]*|.*[涵梓].*)$")));
+    EXPECT_TRUE(wrong.isEmpty()) << static_cast<int>(mode) << " " << wrong.mid(0, 5).join(u' ').toStdString();
+  }
 }
 
 // The dialog stays open on a refused text, keeping it to be mended, and closes on a good one.
