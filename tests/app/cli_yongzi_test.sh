@@ -19,7 +19,7 @@ for mode in classic list idiom meiming poetry zuhe; do
   # the given names: the item before "(", without the surname 张
   names=$(cut -f1 "$tmp/out" | sed 's/(.*//; s/^张//')
   count=$(printf '%s\n' "$names" | grep -c .)
-  avoided=$(printf '%s\n' "$names" | grep -c '[涵梓]')
+  avoided=$(printf '%s\n' "$names" | grep -c -e 涵 -e 梓)  # literal strings: byte-safe in any locale
   unwanted=$(printf '%s\n' "$names" | grep -v '雨' | grep -c .)
   if [ "$count" -eq 0 ] || [ "$avoided" -ne 0 ] || [ "$unwanted" -ne 0 ]; then
     echo "FAIL $mode: $count names, $avoided with 涵 or 梓, $unwanted without 雨 $(head -c 300 "$tmp/err")"; failed=1
