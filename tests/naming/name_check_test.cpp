@@ -99,6 +99,17 @@ TEST_F(NameChecks, TheReportSection) {
 }
 
 // A database without the tables still reads names, and finds nothing to refuse.
+// A nickname is checked for what would embarrass, not for being an everyday or comic word
+// or a famous name: 博客 or 工资 would refuse a given name, not a nickname.
+TEST_F(NameChecks, NicknamesOnlyForBadSenses) {
+  EXPECT_FALSE(checker_->BadSense(QString(), U("望生")).isEmpty());  // 往生
+  EXPECT_FALSE(checker_->BadSense(QString(), U("如花")).isEmpty());  // evokes a figure
+  EXPECT_TRUE(checker_->BadSense(QString(), U("博科")).isEmpty());   // comic only
+  EXPECT_TRUE(checker_->BadSense(QString(), U("工资")).isEmpty());   // an everyday word
+  EXPECT_TRUE(checker_->BadSense(QString(), U("鹤化")).isEmpty());   // a pair, not a bad sound
+  EXPECT_TRUE(checker_->BadSense(U("李"), U("逍遥")).isEmpty());     // a namesake
+}
+
 TEST(NameChecksWithoutTables, FindNothing) {
   testing::FixtureFolder fixture;
   fixture.Run(U("Pelvano.dll"), "CREATE TABLE word (zi TEXT, pinyin TEXT); INSERT INTO word VALUES ('张','zhāng');");
