@@ -228,12 +228,24 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   const int n = static_cast<int>(full.size());
   if (given.isEmpty() || n > 5) return;
   if (const auto f = famous_.constFind(full); f != famous_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}})) return;
+  // A compound surname with the first given character may spell a famous name by itself:
+  // 欧阳锋轩 holds 欧阳锋. (Two characters would catch too many ordinary names: 王维嘉.)
+  if (given.size() == 2 && surname.size() >= 2) {
+    if (const auto f = famous_.constFind(full.left(static_cast<int>(surname.size()) + 1));
+        f != famous_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
+      return;
+  }
   if (const auto f = famousGiven_.constFind(given.toString());
       f != famousGiven_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
     return;
   const auto pair = pairs_.constFind(given.toString());
   if (pair != pairs_.cend() && visit(Hit{FindingKind::Meaning, pair.value(), {}})) return;
   if (const auto p = plain_.constFind(given.toString()); p != plain_.cend() && visit(Hit{FindingKind::Meaning, p.value(), {}}))
+    return;
+  // Two numerals make a number, not a name: 三千, 一百.
+  static const QString kNumerals = QStringLiteral("零一二三四五六七八九十百千万亿两");
+  if (given.size() == 2 && kNumerals.contains(given[0]) && kNumerals.contains(given[1]) &&
+      visit(Hit{FindingKind::Meaning, -1, QStringLiteral("“%1”是数字，不像名字").arg(given.toString())}))
     return;
 
   int ids[5];
