@@ -473,17 +473,34 @@ class Emitter {
     return {};
   }
 
+  // The operands of a chain of + that joins texts, in order.
+  void TextLeaves(const Expr& e, std::vector<const Expr*>* leaves) {
+    if (e.kind == Expr::Kind::Binary && e.text == QLatin1String("+") && TypeOf(e) == ColumnType::Text) {
+      TextLeaves(*e.args[0], leaves);
+      TextLeaves(*e.args[1], leaves);
+    } else {
+      leaves->push_back(&e);
+    }
+  }
+
   QString BinarySql(const Expr& e) {
+    const QString& op = e.text;
+    if (op == QLatin1String("+") && TypeOf(e) == ColumnType::Text) {
+      // Texts join as jet_add would join them, without a call per row: two by SQLite's
+      // own operator; more in one call of jet_cat, since each || allocates its result.
+      std::vector<const Expr*> leaves;
+      TextLeaves(e, &leaves);
+      if (leaves.size() == 2) return QLatin1Char('(') + ExprSql(*leaves[0]) + QStringLiteral(" || ") + ExprSql(*leaves[1]) + QLatin1Char(')');
+      QString out = QStringLiteral("jet_cat(");
+      for (std::size_t i = 0; i < leaves.size(); ++i) {
+        if (i > 0) out += QStringLiteral(", ");
+        out += ExprSql(*leaves[i]);
+      }
+      return out + QLatin1Char(')');
+    }
     const QString l = ExprSql(*e.args[0]);
     const QString r = ExprSql(*e.args[1]);
-    const QString& op = e.text;
-    if (op == QLatin1String("+")) {
-      // Two texts join, as jet_add would join them: SQLite's own operator, no call per row.
-      if (TypeOf(*e.args[0]) == ColumnType::Text && TypeOf(*e.args[1]) == ColumnType::Text) {
-        return QLatin1Char('(') + l + QStringLiteral(" || ") + r + QLatin1Char(')');
-      }
-      return QStringLiteral("jet_add(") + l + QStringLiteral(", ") + r + QLatin1Char(')');
-    }
+    if (op == QLatin1String("+")) return QStringLiteral("jet_add(") + l + QStringLiteral(", ") + r + QLatin1Char(')');
     if (op == QLatin1String("&")) return QStringLiteral("jet_concat(") + l + QStringLiteral(", ") + r + QLatin1Char(')');
     if (op == QLatin1String("/")) return QStringLiteral("(CAST(") + l + QStringLiteral(" AS REAL) / ") + r + QLatin1Char(')');
     if (op == QLatin1String("\\")) return QStringLiteral("jet_intdiv(") + l + QStringLiteral(", ") + r + QLatin1Char(')');

@@ -8,7 +8,8 @@
 //   - "+" becomes jet_add (adds numbers, joins texts, NULL propagates), "&" jet_concat.
 //     Where both sides of "+" are known to be texts (text literals, columns of TEXT type
 //     in the schema, and what derived tables make of them), it becomes SQLite's "||",
-//     which gives the same text (and NULL for NULL) without a function call per row.
+//     which gives the same text (and NULL for NULL) without a function call per row; a
+//     chain of three or more such texts becomes one jet_cat, one allocation per row.
 //   - "'<text>' LIKE '%' + x + '%'" becomes jet_contains, which indexes the constant text
 //     once per statement; every other LIKE becomes jet_like (Jet's wildcards % _ [ ]).
 //   - Left, Right, Mid, Len, Format and the other Jet functions map to SQLite functions or

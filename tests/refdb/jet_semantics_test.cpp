@@ -76,7 +76,8 @@ TEST_F(JetSemantics, PlusOfTextColumnsJoinsAndOfOtherColumnsAdds) {
     CREATE TABLE c (u, i INTEGER, t TEXT, w VARCHAR(5));
     INSERT INTO c VALUES (1, 2, 5, 'y'), (NULL, NULL, NULL, NULL);
   )sql");
-  EXPECT_EQ(Run("select u + u, i + i, t + t, w + t, t + '-' + w from c order by i desc"), L({"2|4|55|y5|5-y", "||||"}));
+  EXPECT_EQ(Run("select u + u, i + i, t + t, w + t, t + '-' + w, '<' + w + t + '>' from c order by i desc"),
+            L({"2|4|55|y5|5-y|<y5>", "|||||"}));
   EXPECT_EQ(Run("select x + x from (select t as x from c union select w from c) d order by 1"), L({"", "55", "yy"}));
 }
 

@@ -88,7 +88,9 @@ TEST(JetTranslate, PlusJoinsTextsWithSqliteOnlyWhereBothSidesAreSurelyTexts) {
       {"select '张' + zi from word", R"(('张' || "zi"))"},
       {"select zi + bh from word", R"(jet_add("zi", "bh"))"},               // a number may add
       {"select a.zi + b.ft from word a, word b", R"(("a"."zi" || "b"."ft"))"},
-      {"select ft + zi + 'x' from word", R"((("ft" || "zi") || 'x'))"},   // a chain of texts
+      {"select ft + zi + 'x' from word", R"(jet_cat("ft", "zi", 'x'))"},    // a chain of texts: one call
+      {"select bh + zi + 'x' from word", R"(jet_add(jet_add("bh", "zi"), 'x'))"},
+      {"select 'x' + (zi + ft) + (bh + 'y') from word", R"(jet_add(jet_cat('x', "zi", "ft"), jet_add("bh", 'y')))"},
       {"select x + 'y' from (select zi as x from word) d", R"(("x" || 'y'))"},  // through a derived table
       {"select x + 'y' from (select bh as x from word) d", R"(jet_add("x", 'y'))"},
       {"select x + 'y' from (select zi as x from word union select bh from word) d", R"(jet_add("x", 'y'))"},
