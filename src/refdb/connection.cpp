@@ -70,8 +70,11 @@ sqlite3* Connection::Handle() {
 jet::ColumnType Connection::ColumnTypeOf(const QString& table, const QString& column) {
   sqlite3* db = Handle();
   const QString key = table.toLower() + QLatin1Char('\n') + column.toLower();
-  std::lock_guard lock(mutex_);
-  if (const auto it = columnTypes_.constFind(key); it != columnTypes_.constEnd()) return *it;
+  {
+    std::lock_guard lock(mutex_);
+    if (const auto it = columnTypes_.constFind(key); it != columnTypes_.constEnd()) return *it;
+  }
+  // Asked without holding mutex_: SQLite may wait here for a statement of another thread.
   jet::ColumnType type = jet::ColumnType::Unknown;
   const QByteArray t = table.toUtf8(), c = column.toUtf8();
   // With no column the call only asks whether the table exists; a view fails it too, and
@@ -92,6 +95,7 @@ jet::ColumnType Connection::ColumnTypeOf(const QString& table, const QString& co
       }
     }
   }
+  std::lock_guard lock(mutex_);
   columnTypes_.insert(key, type);
   return type;
 }

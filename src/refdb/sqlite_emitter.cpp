@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 
 namespace velmora::jet {
 namespace {
@@ -230,12 +231,16 @@ class Emitter {
       case Expr::Kind::Column: return ColumnTypeOf(e);
       case Expr::Kind::Unary:
         return e.text == QLatin1String("+") ? TypeOf(*e.args[0]) : ColumnType::Unknown;
-      case Expr::Kind::Binary:
-        if (e.text == QLatin1String("+") && TypeOf(*e.args[0]) == ColumnType::Text &&
-            TypeOf(*e.args[1]) == ColumnType::Text) {
-          return ColumnType::Text;
-        }
-        return ColumnType::Unknown;
+      case Expr::Kind::Binary: {
+        if (e.text != QLatin1String("+")) return ColumnType::Unknown;
+        // Remembered: every + of a chain asks for the types below it.
+        if (const auto it = plusTypes_.find(&e); it != plusTypes_.end()) return it->second;
+        const ColumnType t = TypeOf(*e.args[0]) == ColumnType::Text && TypeOf(*e.args[1]) == ColumnType::Text
+                                 ? ColumnType::Text
+                                 : ColumnType::Unknown;
+        plusTypes_.emplace(&e, t);
+        return t;
+      }
       default: return ColumnType::Unknown;
     }
   }
@@ -512,6 +517,7 @@ class Emitter {
 
   const ColumnTypes& columnTypes_;
   const Scope* scope_ = nullptr;  // the FROM list of the select being written
+  std::unordered_map<const Expr*, ColumnType> plusTypes_;
 };
 
 }  // namespace
