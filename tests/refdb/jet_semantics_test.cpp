@@ -79,6 +79,9 @@ TEST_F(JetSemantics, PlusOfTextColumnsJoinsAndOfOtherColumnsAdds) {
   EXPECT_EQ(Run("select u + u, i + i, t + t, w + t, t + '-' + w, '<' + w + t + '>' from c order by i desc"),
             L({"2|4|55|y5|5-y|<y5>", "|||||"}));
   EXPECT_EQ(Run("select x + x from (select t as x from c union select w from c) d order by 1"), L({"", "55", "yy"}));
+  // A view declares the type of its first select only; its other rows may be numbers.
+  fixture_.Run(QStringLiteral("t.db"), "CREATE VIEW v AS SELECT t AS x FROM c UNION ALL SELECT i FROM c;");
+  EXPECT_EQ(Run("select x + x from v where x is not null order by 1"), L({"4", "55"}));
 }
 
 TEST_F(JetSemantics, UnionSortedByAColumnKeepsEqualKeysInTheUnionsOrder) {
