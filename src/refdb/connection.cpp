@@ -9,12 +9,24 @@
 #include <sqlite3.h>
 
 namespace velmora {
+namespace {
+
+// SQLite counts every allocation under a process-wide mutex unless told otherwise before
+// its first use. Nothing here reads those counts, and a classic run allocates some
+// hundred thousand times per statement. Once SQLite has started the call fails, harmlessly.
+void ConfigureSqlite() {
+  static std::once_flag once;
+  std::call_once(once, [] { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); });
+}
+
+}  // namespace
 
 Connection::Connection(QString connectionText) : text_(std::move(connectionText)) {}
 
 Connection::~Connection() { Close(); }
 
 void Connection::Open() {
+  ConfigureSqlite();
   std::lock_guard lock(mutex_);
   if (db_) return;
   const QString path = DataSourcePath(text_);
@@ -41,6 +53,7 @@ void Connection::Close() {
     sqlite3_close_v2(db_);
     db_ = nullptr;
   }
+  columnTypes_.clear();
 }
 
 bool Connection::IsOpen() const {
@@ -52,6 +65,39 @@ sqlite3* Connection::Handle() {
   Open();
   std::lock_guard lock(mutex_);
   return db_;
+}
+
+jet::ColumnType Connection::ColumnTypeOf(const QString& table, const QString& column) {
+  sqlite3* db = Handle();
+  const QString key = table.toLower() + QLatin1Char('\n') + column.toLower();
+  {
+    std::lock_guard lock(mutex_);
+    if (const auto it = columnTypes_.constFind(key); it != columnTypes_.constEnd()) return *it;
+  }
+  // Asked without holding mutex_: SQLite may wait here for a statement of another thread.
+  jet::ColumnType type = jet::ColumnType::Unknown;
+  const QByteArray t = table.toUtf8(), c = column.toUtf8();
+  // With no column the call only asks whether the table exists; a view fails it too, and
+  // a view's declared types do not bind its values.
+  if (sqlite3_table_column_metadata(db, "main", t.constData(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr) ==
+      SQLITE_OK) {
+    const char* declared = nullptr;
+    if (sqlite3_table_column_metadata(db, "main", t.constData(), c.constData(), &declared, nullptr, nullptr, nullptr,
+                                      nullptr) != SQLITE_OK) {
+      type = jet::ColumnType::Absent;
+    } else {
+      // SQLite's affinity rules: a declared type with INT is integer; else one with CHAR,
+      // CLOB or TEXT is text, and such a column converts every number it is given to text.
+      const QString d = QString::fromUtf8(declared ? declared : "").toUpper();
+      if (!d.contains(QLatin1String("INT")) &&
+          (d.contains(QLatin1String("CHAR")) || d.contains(QLatin1String("CLOB")) || d.contains(QLatin1String("TEXT")))) {
+        type = jet::ColumnType::Text;
+      }
+    }
+  }
+  std::lock_guard lock(mutex_);
+  columnTypes_.insert(key, type);
+  return type;
 }
 
 }  // namespace velmora

@@ -5,6 +5,9 @@
 // connection at start-up) or when a query on it opens its first statement.
 #pragma once
 
+#include "refdb/sqlite_emitter.h"
+
+#include <QHash>
 #include <QString>
 
 #include <mutex>
@@ -32,10 +35,15 @@ class Connection {
   // main connection is used by the GUI thread and the naming worker alike.
   sqlite3* Handle();
 
+  // What the schema of the open file says of a column of a stored table (not a view),
+  // for the translator; remembered, since the files never change while they are open.
+  jet::ColumnType ColumnTypeOf(const QString& table, const QString& column);
+
  private:
   QString text_;
   sqlite3* db_ = nullptr;
-  mutable std::mutex mutex_;  // guards opening and closing, not statements
+  QHash<QString, jet::ColumnType> columnTypes_;  // by "table\ncolumn" in lower case
+  mutable std::mutex mutex_;  // guards opening, closing and columnTypes_, not statements
 };
 
 }  // namespace velmora

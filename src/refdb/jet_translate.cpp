@@ -5,6 +5,8 @@
 
 namespace velmora {
 
-QString TranslateJet(QStringView jetSql) { return jet::EmitSqlite(jet::Parse(jetSql)); }
+QString TranslateJet(QStringView jetSql, const jet::ColumnTypes& columnTypes) {
+  return jet::EmitSqlite(jet::Parse(jetSql), columnTypes);
+}
 
 }  // namespace velmora

@@ -47,7 +47,10 @@ void Query::Close() {
 
 void Query::Open() {
   Close();
-  const QByteArray sqlite = TranslateJet(sql_).toUtf8();
+  const QByteArray sqlite =
+      TranslateJet(sql_, [this](const QString& table, const QString& column) {
+        return connection_.ColumnTypeOf(table, column);
+      }).toUtf8();
   sqlite3* db = connection_.Handle();
   sqlite3_stmt* stmt = nullptr;
   if (sqlite3_prepare_v2(db, sqlite.constData(), static_cast<int>(sqlite.size()), &stmt, nullptr) != SQLITE_OK) {

@@ -2,6 +2,7 @@
 //
 //   jet_add(a, b)        a + b: numbers add, texts join, NULL propagates; a number and a
 //                        text add when the text reads as a number, else "类型不匹配"
+//   jet_cat(a, b, …)     a + b + … of texts: joined, NULL when any is NULL
 //   jet_concat(a, b)     a & b: texts join, NULL reads as the empty text
 //   jet_like(t, p)       t LIKE p with Jet's wildcards: % any run, _ one character,
 //                        [abc] [a-z] [!abc] one character of (not of) a set; case-insensitive

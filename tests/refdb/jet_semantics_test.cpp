@@ -69,6 +69,34 @@ TEST_F(JetSemantics, PlusAddsNumbersJoinsTextsAndPropagatesNull) {
   EXPECT_EQ(Run("select s & 'x' from n where k = 3"), L({"x"}));
 }
 
+TEST_F(JetSemantics, PlusOfTextColumnsJoinsAndOfOtherColumnsAdds) {
+  // A TEXT column turns the number 5 into the text '5'; an untyped or INTEGER column keeps
+  // numbers, which + adds.
+  fixture_.Run(QStringLiteral("t.db"), R"sql(
+    CREATE TABLE c (u, i INTEGER, t TEXT, w VARCHAR(5));
+    INSERT INTO c VALUES (1, 2, 5, 'y'), (NULL, NULL, NULL, NULL);
+  )sql");
+  EXPECT_EQ(Run("select u + u, i + i, t + t, w + t, t + '-' + w, '<' + w + t + '>' from c order by i desc"),
+            L({"2|4|55|y5|5-y|<y5>", "|||||"}));
+  EXPECT_EQ(Run("select x + x from (select t as x from c union select w from c) d order by 1"), L({"", "55", "yy"}));
+  // A view declares the type of its first select only; its other rows may be numbers.
+  fixture_.Run(QStringLiteral("t.db"), "CREATE VIEW v AS SELECT t AS x FROM c UNION ALL SELECT i FROM c;");
+  EXPECT_EQ(Run("select x + x from v where x is not null order by 1"), L({"4", "55"}));
+}
+
+TEST_F(JetSemantics, UnionSortedByAColumnKeepsEqualKeysInTheUnionsOrder) {
+  // Among rows of equal px the union's own order shows: by mz, then by you. Duplicates go.
+  fixture_.Run(QStringLiteral("t.db"), R"sql(
+    CREATE TABLE m (mz TEXT, px INTEGER, you INTEGER);
+    INSERT INTO m VALUES ('b',1,2),('a',1,3),('a',1,1),('c',0,5),('a',1,1);
+  )sql");
+  const char* from = " from (select mz, px, you from m where px = 1 union select mz, px, you from m where px <> 1) p";
+  EXPECT_EQ(Run((std::string("select mz, you") + from + " order by px").c_str()), L({"c|5", "a|1", "a|3", "b|2"}));
+  EXPECT_EQ(Run((std::string("select mz, you") + from + " order by px desc").c_str()), L({"a|1", "a|3", "b|2", "c|5"}));
+  EXPECT_EQ(Run((std::string("select mz") + from + " where you > 1 order by you").c_str()), L({"b", "a", "c"}));
+  EXPECT_EQ(Run((std::string("select *") + from + " order by px").c_str()), L({"c|0|5", "a|1|1", "a|1|3", "b|1|2"}));
+}
+
 TEST_F(JetSemantics, LeftAndFormat) {
   EXPECT_EQ(Run("select Left('張張',1), Left('abc',0), Left('ab',5), Left(NULL,1)"), L({"張||ab|"}));
   EXPECT_EQ(Run("select FORMAT(SJ,'yyyy-mm-dd') from t order by SJ"), L({"2000-02-04", "2023-12-22"}));

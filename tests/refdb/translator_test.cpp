@@ -72,6 +72,84 @@ TEST(JetTranslate, WritesSqliteWithJetMeaning) {
   for (const Case& c : cases) EXPECT_EQ(TranslateJet(U(c.jet)), U(c.sqlite)) << c.jet;
 }
 
+// A schema as a connection reports it: word.zi and word.ft are texts, word.bh is not.
+jet::ColumnType WordSchema(const QString& table, const QString& column) {
+  if (table.compare(QLatin1String("word"), Qt::CaseInsensitive) != 0) return jet::ColumnType::Unknown;
+  const QString c = column.toLower();
+  if (c == QLatin1String("zi") || c == QLatin1String("ft")) return jet::ColumnType::Text;
+  return c == QLatin1String("bh") ? jet::ColumnType::Unknown : jet::ColumnType::Absent;
+}
+
+TEST(JetTranslate, PlusJoinsTextsWithSqliteOnlyWhereBothSidesAreSurelyTexts) {
+  struct Case {
+    const char* jet;
+    const char* plus;  // how the first + is written
+  } cases[] = {
+      {"select '张' + zi from word", R"(('张' || "zi"))"},
+      {"select zi + bh from word", R"(jet_add("zi", "bh"))"},               // a number may add
+      {"select a.zi + b.ft from word a, word b", R"(("a"."zi" || "b"."ft"))"},
+      {"select ft + zi + 'x' from word", R"(jet_cat("ft", "zi", 'x'))"},    // a chain of texts: one call
+      {"select bh + zi + 'x' from word", R"(jet_add(jet_add("bh", "zi"), 'x'))"},
+      {"select 'x' + (zi + ft) + (bh + 'y') from word", R"(jet_add(jet_cat('x', "zi", "ft"), jet_add("bh", 'y')))"},
+      {"select x + 'y' from (select zi as x from word) d", R"(("x" || 'y'))"},  // through a derived table
+      {"select x + 'y' from (select bh as x from word) d", R"(jet_add("x", 'y'))"},
+      {"select x + 'y' from (select zi as x from word union select bh from word) d", R"(jet_add("x", 'y'))"},
+      {"select x + 'y' from (select * from word) d", R"(jet_add("x", 'y'))"},  // a * may hold anything
+      {"select zi + 'y' from word a, word b", R"(jet_add("zi", 'y'))"},         // ambiguous
+      {"select q + 'y' from word", R"(jet_add("q", 'y'))"},                     // no such column
+      {"select zi + 'y' from zh", R"(jet_add("zi", 'y'))"},                     // a table not known
+      {"select zi from word where zi in (select w.zi + 'y' from zh w)", R"(jet_add("w"."zi", 'y'))"},
+      {"select 1 + 2 from word", R"(jet_add(1, 2))"},
+  };
+  for (const Case& c : cases) {
+    const QString sql = TranslateJet(U(c.jet), WordSchema);
+    EXPECT_TRUE(sql.contains(U(c.plus))) << c.jet << " -> " << sql.toStdString();
+  }
+  // Without a schema only literals are known texts.
+  EXPECT_TRUE(TranslateJet(u"select 'a' + 'b' + zi from word").contains(U(R"(jet_add(('a' || 'b'), "zi"))")));
+}
+
+TEST(JetTranslate, UnionReadInOrderPutsTheSortKeysFirst) {
+  const char* unionOf = "(select 'a' as mz, 1 as px, 2 as you from word union select zi, bh, 3 from word)";
+  auto translate = [&](const char* head, const char* tail) {
+    return TranslateJet(U(head) + U(unionOf) + U(tail)).toStdString();
+  };
+  // Sorted by px: px leads in every member, each column keeps its name.
+  const std::string keysFirst = translate("select mz from ", " p where you > 0 order by px");
+  EXPECT_NE(keysFirst.find(R"((SELECT 1 AS "px", 'a' AS "mz", 2 AS "you" FROM "word" UNION SELECT "bh", "zi", 3 AS "Expr1000" FROM "word") AS "p")"), std::string::npos) << keysFirst;
+  EXPECT_NE(translate("select mz from ", " p order by you desc, p.mz").find(R"(SELECT 2 AS "you", 'a' AS "mz", 1 AS "px")"),
+            std::string::npos);
+  // Where the order of the columns shows, or the keys are not plain columns of the union,
+  // the members stay as written.
+  for (const auto& [head, tail] : std::vector<std::pair<const char*, const char*>>{
+           {"select * from ", " p order by px"},
+           {"select p.* from ", " p order by px"},
+           {"select mz from ", " p order by px + 1"},
+           {"select mz as px from ", " p order by px"},
+           {"select top 5 mz from ", " p order by px"},
+           {"select mz from ", " p"},
+       }) {
+    const std::string sql = translate(head, tail);
+    EXPECT_NE(sql.find(R"(SELECT 'a' AS "mz", 1 AS "px", 2 AS "you")"), std::string::npos) << head << tail << " -> " << sql;
+  }
+  const std::string all = TranslateJet(u"select mz from (select 'a' as mz, 1 as px from word union all select zi, bh from word) p order by px")
+                              .toStdString();
+  EXPECT_NE(all.find(R"(SELECT 'a' AS "mz", 1 AS "px" FROM "word" UNION ALL)"), std::string::npos) << all;
+}
+
+TEST(JetTranslate, DerivedTablesAreReadOnceOnlyInsideAUnion) {
+  // A union sorts its members' rows, so there a derived table may be read into a
+  // temporary table first; elsewhere the join's order of rows shows and stays SQLite's.
+  const QString inUnion = TranslateJet(
+      u"select a.zi from (select zi from word where bh = 1) a, (select top 1 zi from word) b union select zi from word");
+  EXPECT_TRUE(inUnion.contains(U(R"((SELECT "zi" FROM "word" WHERE ("bh" = 1) LIMIT -1) AS "a")"))) << inUnion.toStdString();
+  EXPECT_TRUE(inUnion.contains(U(R"((SELECT "zi" FROM "word" LIMIT 1) AS "b")"))) << inUnion.toStdString();
+  for (const char16_t* sql : {u"select a.zi from (select zi from word where bh = 1) a, word b",
+                              u"select a.zi from (select zi from word) a union all select zi from word"}) {
+    EXPECT_FALSE(TranslateJet(sql).contains(U("LIMIT -1"))) << QString::fromUtf16(sql).toStdString();
+  }
+}
+
 TEST(JetTranslate, TopWithOrderKeepsTies) {
   const QString sql = TranslateJet(u"select top 2 bh21,zf from zh order by zf desc");
   EXPECT_TRUE(sql.contains(U("RANK() OVER (ORDER BY \"zf\" DESC)"))) << sql.toStdString();
