@@ -5,6 +5,7 @@
 #include "bazi/chart.h"
 #include "bazi/chart_lookups.h"
 #include "bazi/cycle_numbers.h"
+#include "bazi/favourable.h"
 #include "bazi/personality.h"
 #include "bazi/report_rows.h"
 #include "bazi/term_hint.h"
@@ -178,6 +179,9 @@ void WriteChart(const BaziChart& chart, const Birth& birth, const calendar::Luna
   pane << kSeparator << QString() << QStringLiteral("性格简评：");
   pane << QStringLiteral("    ") + BirthdayPersonality(birth.date.month(), birth.date.day());
   pane << QString() << kSeparator << QString() << kClosing;
+  // After the design's lines, which stay as they are: what the chart favours.
+  pane << QStringLiteral("<-----------------------喜用五行----------------------------->");
+  pane << JudgeFavourable(PillarsOfChart(chart, folder)).ReportLines();
 }
 
 }  // namespace
