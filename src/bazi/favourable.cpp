@@ -260,6 +260,16 @@ Favourable JudgeFavourable(const Pillars& p) {
   return f;
 }
 
+std::optional<Favourable> FavourableOfBirth(const BirthInput& input, const QString& folder) {
+  const std::optional<Birth> birth = PrepareBirth(input);
+  BaziChart chart;
+  if (!birth || !ComputeBaziChart(birth->date.year(), birth->date.month(), birth->date.day(), birth->hour,
+                                  birth->minute, input.sex.trimmed(), folder, chart)) {
+    return std::nullopt;
+  }
+  return JudgeFavourable(PillarsOfChart(chart, folder));
+}
+
 bool Favourable::Favours(Element e) const { return std::find(favoured.begin(), favoured.end(), e) != favoured.end(); }
 bool Favourable::Avoids(Element e) const { return std::find(avoided.begin(), avoided.end(), e) != avoided.end(); }
 

@@ -1,7 +1,7 @@
 // favourable.h: the chart's favourable elements (喜用五行) and the elements to avoid (忌).
 //
 // Exports Pillars (the four pillars in natural indexes), PillarsFromText, PillarsOfChart,
-// Favourable and JudgeFavourable.
+// Favourable, JudgeFavourable and FavourableOfBirth.
 //
 // The rule (classical basis in brackets; figures are points of 100, kept in tenths):
 //
@@ -40,6 +40,7 @@
 // report's fixed windows may differ for a day, 节气提示), as the classics read the season.
 #pragma once
 
+#include "bazi/birth.h"
 #include "bazi/chart.h"
 #include "calendar/cycles.h"
 
@@ -89,5 +90,10 @@ struct Favourable {
 };
 
 Favourable JudgeFavourable(const Pillars& pillars);
+
+// The favourable elements of the birth the main window's boxes give (folder: where
+// Tgcode.dll lies, for the real jie), or nothing when PrepareBirth refuses them. Tells
+// nobody: a run without a usable date simply ignores the chart.
+std::optional<Favourable> FavourableOfBirth(const BirthInput& input, const QString& folder);
 
 }  // namespace velmora::bazi

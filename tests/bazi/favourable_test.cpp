@@ -117,5 +117,20 @@ TEST(Favourable, PillarsOfChartFollowTheRealJie) {
   EXPECT_EQ(chart.pillarChars[2] + chart.pillarChars[3], U("己丑"));
 }
 
+// The boxes of the main window: a usable date gives the chart's elements (2024-07-15 10:00
+// is 甲辰 辛未 庚辰 辛巳: 水 木), a date the report refuses gives none, so names are not
+// balanced to a chart nobody asked for.
+TEST(Favourable, OfTheBirthBoxes) {
+  BirthInput in{U("张"), U("女"), U("2024"), U("07"), U("15"), U("巳 10"), U("00"), 0};
+  const std::optional<Favourable> f = FavourableOfBirth(in, QStringLiteral("/nonexistent/"));
+  ASSERT_TRUE(f);
+  EXPECT_EQ(Elements(f->favoured), U("水木"));
+  for (const char* day : {"31", "", "x5"}) {
+    in.month = U("06");
+    in.day = U(day);
+    EXPECT_FALSE(FavourableOfBirth(in, QStringLiteral("/nonexistent/"))) << day;
+  }
+}
+
 }  // namespace
 }  // namespace velmora::bazi
