@@ -194,6 +194,7 @@ void BuildPelvano(const BuildContext& ctx, Database& db) {
   BuildZh(db);
   BuildMeiming(ctx, db);
   BuildNicknames(ctx, db);
+  BuildNamePairs(ctx, db);
 }
 
 }  // namespace velmora::refdb_build
