@@ -3,8 +3,10 @@
 //
 // BM_GridRun: "马上取名" until the first page is in the grid (statement opened, rows read,
 // 500 rows drawn, the view refreshed). BM_NextPage: "继续显示" for one page of list mode.
+// BM_NameCheckerLoad and BM_NameRefuses: the name checks every mode's names pass.
 #include "app/frm_qiming.h"
 #include "app/view/main_window.h"
+#include "naming/name_check.h"
 #include "refdb/connection_text.h"
 #include "bench_support.h"
 
@@ -73,6 +75,29 @@ void BM_NextPage(benchmark::State& state) {
   state.counters["rows_found"] = w.form.listRun.paging.TotalFound;
 }
 BENCHMARK(BM_NextPage)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// The name checks: loading them (once per process in the program) and judging one name,
+// which every mode does for every name it shows.
+void BM_NameCheckerLoad(benchmark::State& state) {
+  if (!HaveDatabases(state)) return;
+  for (auto _ : state) benchmark::DoNotOptimize(naming::NameChecker(ProgramFolder()));
+}
+BENCHMARK(BM_NameCheckerLoad)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_NameRefuses(benchmark::State& state) {
+  if (!HaveDatabases(state)) return;
+  const auto checker = naming::NameChecker::For(ProgramFolder());
+  const QString chars = QStringLiteral("思远子涵博科望生易璀文华明玲伟芳嘉怡雨轩浩然");
+  QStringList givens;
+  for (QChar a : chars) {
+    for (QChar b : chars) givens << QString(a) + b;
+  }
+  for (auto _ : state) {
+    for (const QString& g : givens) benchmark::DoNotOptimize(checker->Refuses(QStringLiteral("张"), g));
+  }
+  state.SetItemsProcessed(state.iterations() * givens.size());
+}
+BENCHMARK(BM_NameRefuses)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace velmora

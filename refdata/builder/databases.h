@@ -33,8 +33,9 @@ void InsertRows(Database& db, const QString& table, const QStringList& columns,
 // An optional text file of refdata/texts/, with a note on standard error when absent.
 std::optional<TsvTable> ReadText(const BuildContext& ctx, const QString& name);
 
-void BuildPelvano(const BuildContext& ctx, Database& db);   // word, zh, mm, xiaoming, hm
+void BuildPelvano(const BuildContext& ctx, Database& db);   // word, zh, mm, zy, mc, xiaoming, hm
 void BuildMeiming(const BuildContext& ctx, Database& db);   // mm, from word and the poetry source
+void BuildNameChecks(const BuildContext& ctx, Database& db);  // zy and mc, what the name checks read
 void BuildKelFile(const BuildContext& ctx, Database& db);   // 81, sancai, sancai2009
 void BuildDream(const BuildContext& ctx, Database& db);     // chenggu1..4, chenggu, jm
 void BuildDreams(const BuildContext& ctx, Database& db);    // jm, the 解梦 dictionary

@@ -1,5 +1,5 @@
 // pelvano.cpp: Pelvano.dll, the main naming database: tables word and zh (and mm,
-// meiming.cpp).
+// meiming.cpp; zy and mc, name_checks.cpp).
 //
 // word comes from sources/word.tsv (curated elsewhere; loaded column by column by the
 // header's names). zh is generated here from the scoring model: one row for every
@@ -194,6 +194,7 @@ void BuildPelvano(const BuildContext& ctx, Database& db) {
   BuildZh(db);
   BuildMeiming(ctx, db);
   BuildNicknames(ctx, db);
+  BuildNameChecks(ctx, db);
   BuildNamePairs(ctx, db);
 }
 

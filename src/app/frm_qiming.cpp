@@ -3,6 +3,7 @@
 
 #include "bazi/report.h"
 #include "generation/name_item.h"
+#include "generation/name_notes.h"
 #include "generation/poetry_names.h"
 #include "generation/stroke_plans.h"
 #include "refdb/connection_text.h"
@@ -173,7 +174,9 @@ void FrmQiming::RzBitBtn6Click() {
     // An earlier worker is waited for, not interrupted; what it produced is delivered first.
     WaitForWorker();
     StartRun();
-    feed_->Start(ClassicInputs::From(controls), *ADOFenxi);
+    ClassicInputs in = ClassicInputs::From(controls);
+    in.filter = NameFilter::ForFolder(folder_);
+    feed_->Start(in, *ADOFenxi);
   });
 }
 
@@ -206,8 +209,10 @@ void FrmQiming::RunPoetry() {
   RowBuffer.clear();
   rowCount = 0;
   StatusText.clear();
+  PoetryInputs in = PoetryInputs::From(controls, RzPanel30.MemoYixuan);
+  in.filter = NameFilter::ForFolder(folder_);
   const PoetryOutcome outcome = MakePoetryNames(
-      PoetryInputs::From(controls, RzPanel30.MemoYixuan), *ADOTem, *ADOFenxi, running_,
+      in, *ADOTem, *ADOFenxi, running_,
       [this] {
         ListBox1.clear();
         ListBox1Sources.clear();
@@ -227,13 +232,22 @@ void FrmQiming::RunPoetry() {
 void FrmQiming::ListBox1Click() {
   RunHandler([this] {
     StatusText.clear();
+    if (ListBox1Index < 0 || ListBox1Index >= ListBox1.size()) return;
+    const QString& item = ListBox1[ListBox1Index];
     const bool poetryLike = mode == NamingMode::Poetry || mode == NamingMode::Zuhe;
     // Only names the last poetry run listed have a source line.
-    if (!poetryLike || ListBox1 != poetryList_ || ListBox1Index < 0 || ListBox1Index >= ListBox1Sources.size()) return;
-    const QString& source = ListBox1Sources[ListBox1Index];
-    if (source.isEmpty()) return;
-    const QString& item = ListBox1[ListBox1Index];
-    StatusText = item.left(item.indexOf(QLatin1Char('('))) + QStringLiteral(" 出自：") + source;
+    QString source;
+    if (poetryLike && ListBox1 == poetryList_ && ListBox1Index < ListBox1Sources.size() && !ListBox1Sources[ListBox1Index].isEmpty())
+      source = item.left(item.indexOf(QLatin1Char('('))) + QStringLiteral(" 出自：") + ListBox1Sources[ListBox1Index];
+    StatusText = NameStatusText(NameFilter::ForFolder(folder_), Trim(controls.Xing.text), item, source);
+  });
+}
+
+void FrmQiming::ListBox2Click() {
+  RunHandler([this] {
+    StatusText = ListBox2Index >= 0 && ListBox2Index < ListBox2.size()
+                     ? NameStatusText(NameFilter::ForFolder(folder_), Trim(controls.Xing.text), ListBox2[ListBox2Index], QString())
+                     : QString();
   });
 }
 
@@ -275,7 +289,9 @@ void FrmQiming::MakeListNames(int mode) {
     StopWorker();
     StartRun();
     const quint64 seed = QRandomGenerator::system()->generate64();
-    if (listRun.Open(kind, ListInputs::From(controls), *ADOTem, *ADOFenxi, seed) > 0) {
+    ListInputs in = ListInputs::From(controls);
+    in.filter = NameFilter::ForFolder(folder_);
+    if (listRun.Open(kind, in, *ADOTem, *ADOFenxi, seed) > 0) {
       ShowNextPage();
     } else {
       ui_.ShowNotice(QStringLiteral("没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。"));
@@ -310,7 +326,9 @@ void FrmQiming::ShowNextPage() {
 void FrmQiming::RzStringGrid1SelectCell(int row) {
   RunHandler([this, row] {
     gridRow = row >= 1 && row <= gridSources.size() ? row : 0;
-    StatusText = gridRow > 0 ? gridSources[gridRow - 1] : QString();
+    StatusText = gridRow > 0 ? NameStatusText(NameFilter::ForFolder(folder_), Trim(controls.Xing.text),
+                                              gridRows[static_cast<std::size_t>(gridRow - 1)][1], gridSources[gridRow - 1])
+                             : QString();
   });
 }
 

@@ -83,7 +83,7 @@ class FrmQiming : public QObject {
   std::vector<GridRow> gridRows;  // RzStringGrid1 data rows 1..PageSize
   QStringList gridSources;     // 美名模式: where the name of each data row comes from
   int gridRow = 0;             // the grid's current data row, 1-based; 0 when none
-  QString StatusText;          // the status strip: the source of the selected name or 美名 row
+  QString StatusText;          // the status strip: the selected name's source line, meanings, tones and findings
 
   // ---- state fields ----
   int PlanKind = 0;
@@ -128,7 +128,8 @@ class FrmQiming : public QObject {
   void RzBitBtn24Click();       // 添加到已选
   void RzBitBtn30Click();       // 清空已选
   void RzBitBtn29Click();       // 复制已选
-  void ListBox1Click();         // a name selected: its source line after a poetry run
+  void ListBox1Click();         // a name selected: its notes, and its source line after a poetry run
+  void ListBox2Click();         // a chosen name selected: its notes
   void PoetryPanelClick(void (PoetryPanel::*handler)());  // a handler of RzPanel30
   void ListBox1DblClick();
   void ListBox2DblClick();

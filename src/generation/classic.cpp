@@ -144,14 +144,16 @@ namespace {
 
 // Emits the rows of the open statement in the nine-slice order; false when the run must
 // end. Running is tested before each group of nine and before each remaining row.
-bool EmitRows(Query& q, const SliceOrder& order, const std::atomic<bool>& running,
+bool EmitRows(Query& q, const SliceOrder& order, const ClassicInputs& in, const std::atomic<bool>& running,
               const std::function<void(const QString&)>& emitName) {
   const std::vector<int> rows = NineSliceOrder(q.RecordCount(), order);
   const std::size_t grouped = rows.size() / 9 * 9;  // the rows spread over the nine slices
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if ((i >= grouped || i % 9 == 0) && !running.load()) return false;
     q.MoveTo(rows[i]);
-    emitName(q.AsText(u"mz"));
+    const QString name = q.AsText(u"mz");  // 张思远(80分)
+    if (!in.filter.Keep(in.surname, name.mid(in.surname.size()).section(QLatin1Char('('), 0, 0))) continue;
+    emitName(name);
   }
   return true;
 }
@@ -167,7 +169,7 @@ void MakeClassicNames(const ClassicInputs& in, Query& adoFenxi, const std::atomi
       adoFenxi.Close();
       adoFenxi.SetSql(OnePlanStatement(in, plan));
       adoFenxi.Open();
-      EmitRows(adoFenxi, kOnePlanOrder, running, emitName);
+      EmitRows(adoFenxi, kOnePlanOrder, in, running, emitName);
     } else {
       // Groups of eight plans, each item read when its group is built.
       for (qsizetype start = 0; start < in.plans.size(); start += 8) {
@@ -181,7 +183,7 @@ void MakeClassicNames(const ClassicInputs& in, Query& adoFenxi, const std::atomi
         adoFenxi.Close();
         adoFenxi.SetSql(statement.front());
         adoFenxi.Open();
-        if (!EmitRows(adoFenxi, kAllPlansOrder, running, emitName)) break;
+        if (!EmitRows(adoFenxi, kAllPlansOrder, in, running, emitName)) break;
       }
     }
   } catch (const std::exception&) {

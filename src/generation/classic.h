@@ -10,6 +10,7 @@
 // parts of the ordering; then rows 9d+1..R in order.
 #pragma once
 
+#include "generation/name_filter.h"
 #include "generation/stroke_plans.h"
 #include "refdb/query.h"
 
@@ -32,6 +33,7 @@ struct ClassicInputs {
   bool fixedSecond = true;  // CBdijizi "第二字"
   QString selectedPlan;     // trimmed CBCode text
   QStringList plans;        // CBCode items after "电脑全自动"
+  NameFilter filter;        // names it refuses are left out (the order of the rest stays)
 
   static ClassicInputs From(const NamingControls& c);
   bool AllPlans() const;
@@ -52,7 +54,9 @@ std::vector<int> NineSliceOrder(int rows, const SliceOrder& order);
 
 // One classic run on adoFenxi: builds the statements, opens them and hands each produced
 // name to emit, testing running before each group of plans, each group of nine rows and
-// each remaining row. Every failure ends the run quietly; adoFenxi is closed at the end.
+// each remaining row. Names the inputs' filter refuses are not handed on; the others keep
+// their places in the nine-slice order. Every failure ends the run quietly; adoFenxi is
+// closed at the end.
 void MakeClassicNames(const ClassicInputs& in, Query& adoFenxi, const std::atomic<bool>& running,
                       const std::function<void(const QString&)>& emitName);
 

@@ -91,8 +91,13 @@ SurnameInfo ReadSurnameInfo(Query& adoTem, const ListInputs& in) {
   return s;
 }
 
-QString ListSexPiece(bool twoChars, bool male) {
-  if (twoChars) return male ? QStringLiteral(" and (b.nan + c.nan > 0) ") : QStringLiteral(" and (b.nv + c.nv > 0) ");
+QString ListSexPiece(bool twoChars, bool male, const QString& fixed, bool fixedFirst) {
+  // One suitable character of two was once enough, which gave boys 王嫕铁 and girls 张喆姮.
+  if (twoChars) {
+    const QString column = male ? QStringLiteral("nan") : QStringLiteral("nv");
+    if (!fixed.isEmpty()) return QStringLiteral(" and (%1.%2 = 1) ").arg(QChar(fixedFirst ? u'c' : u'b')).arg(column);
+    return QStringLiteral(" and (b.%1 + c.%1 > 1) ").arg(column);
+  }
   return male ? QStringLiteral(" and (b.xb = '男' or b.nan = 1 or b.xb = '0' or b.xb = '1') ")
               : QStringLiteral(" and (b.xb = '女' or b.nv = 1 or b.xb = '0' or b.xb = '1') ");
 }
@@ -108,7 +113,7 @@ QString ListStatement(const ListInputs& in, const SurnameInfo& s, int topPlans, 
   } else {
     return QString();  // no statement: the run ends without a word
   }
-  sql += ListSexPiece(in.twoChars, in.male);
+  sql += ListSexPiece(in.twoChars, in.male, in.fixed, in.fixedSecond);
   if (in.twoChars && !in.fixed.isEmpty()) {
     sql += (in.fixedSecond ? QStringLiteral("and b.zi = %1 ") : QStringLiteral("and c.zi = %1 ")).arg(SqlQuote(in.fixed));
   }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "generation/controls.h"
+#include "generation/name_filter.h"
 #include "refdb/query.h"
 
 #include <QString>
@@ -27,6 +28,7 @@ struct ListInputs {
   bool scoreBound = true;   // CBFeeXX
   QString lowest;           // ZuidiFee text
   QString plan;             // trimmed CBCode text
+  NameFilter filter;        // the names shown pass it (set by the caller; keeps all by default)
 
   static ListInputs From(const NamingControls& c);
   QString Surname() const;  // the trimmed surname
@@ -56,8 +58,10 @@ struct SurnameInfo {
 // the second from bytes 3-4 when the surname as typed is exactly 4 bytes. Throws DbError.
 SurnameInfo ReadSurnameInfo(Query& adoTem, const ListInputs& in);
 
-// The sex piece, for one- or two-character given names.
-QString ListSexPiece(bool twoChars, bool male);
+// The sex piece, for one- or two-character given names. Both characters of a two-character
+// given name must suit the child's sex; a fixed character (fixedFirst: at 第二字, else at
+// 第三字) is the parent's choice and exempt, so only the other one is tested.
+QString ListSexPiece(bool twoChars, bool male, const QString& fixed = QString(), bool fixedFirst = true);
 
 // The statement of list mode (idiomText null) or idiom mode; b and c are the given-name
 // strokes of a chosen plan (0 for none). Empty when the surname as typed is neither 2 nor 4

@@ -16,6 +16,12 @@ void ListPaging::Start(int totalFound, bool ordered, quint64 seed) {
   ordered_ = ordered;
   generator_.seed(seed);
   unshown_.clear();
+  order_.clear();
+}
+
+void ListPaging::StartInOrder(std::vector<int> records) {
+  Start(static_cast<int>(records.size()), true, 0);
+  order_ = std::move(records);
 }
 
 int ListPaging::BeginPage(int pageSize) {
@@ -30,7 +36,7 @@ int ListPaging::BeginPage(int pageSize) {
 }
 
 int ListPaging::Draw() {
-  int record = ShownCount + 1;
+  int record = order_.empty() ? ShownCount + 1 : order_[static_cast<std::size_t>(ShownCount)];
   if (!inOrder_) {
     // Uniform over every record not shown yet, the last one included.
     std::uniform_int_distribution<std::size_t> pick(0, unshown_.size() - 1);

@@ -5,7 +5,8 @@
 // drawn without replacement from the records not shown yet, so that over the pages every
 // record is shown exactly once and "继续显示" ends when the last one has been. One generator,
 // seeded once per statement, makes the draws. An ordered result (美名模式, most attested
-// first) is paged in its own order whatever its size.
+// first) is paged in its own order whatever its size, or in an order given as a list of
+// records (美名模式 orders its rows itself and leaves some out).
 //
 // Records are numbered from 1, as the query numbers them.
 #pragma once
@@ -26,6 +27,8 @@ class ListPaging {
 
   // A new statement of totalFound rows. ordered: page in the statement's order.
   void Start(int totalFound, bool ordered, quint64 seed);
+  // A new statement whose records are paged in the order given (TotalFound its size).
+  void StartInOrder(std::vector<int> records);
 
   // Starts the next page; returns its length, the smaller of pageSize and TotalFound (the
   // page ends early when the last record has been drawn).
@@ -40,6 +43,7 @@ class ListPaging {
   bool inOrder_ = false;      // the current page takes the records in order
   std::mt19937_64 generator_;
   std::vector<int> unshown_;  // records not shown yet, when drawing at random
+  std::vector<int> order_;    // the records in the order given, when one was
 };
 
 }  // namespace velmora

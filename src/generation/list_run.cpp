@@ -14,6 +14,7 @@ using text::Trim;
 int ListRun::Open(ListKind kind, const ListInputs& in, Query& adoTem, Query& adoFenxi, quint64 seed) {
   ScoreFloor = ScoreFloorOf(in.scoreBound, in.lowest);
   surname_ = in.Surname();
+  filter_ = in.filter;
   surnameInfo = ReadSurnameInfo(adoTem, in);
   TopPlans = TopPlansOf(in.twoChars, in.fixed);
   sources_ = kind == ListKind::Meiming && in.twoChars;
@@ -33,18 +34,24 @@ int ListRun::Open(ListKind kind, const ListInputs& in, Query& adoTem, Query& ado
   if (sql.isEmpty()) throw SilentStop();  // a surname of neither 2 nor 4 bytes: nothing to open
   adoFenxi.SetSql(sql);
   adoFenxi.Open();
-  paging.Start(adoFenxi.RecordCount(), sources_, seed);
+  if (sources_) {
+    paging.StartInOrder(MeimingOrder(adoFenxi, surname_, in.male, filter_));
+  } else {
+    paging.Start(adoFenxi.RecordCount(), false, seed);
+  }
   return paging.TotalFound;
 }
 
 void ListRun::FillPage(Query& adoFenxi, int pageSize, std::vector<GridRow>& rows, QStringList& sources,
                        const std::function<void(const QString&, qint64)>& shown) {
   const int n = std::min(paging.BeginPage(pageSize), static_cast<int>(rows.size()));
-  for (int r = 1; r <= n && !paging.AllShown(); ++r) {
+  for (int r = 1; r <= n && !paging.AllShown();) {
     adoFenxi.MoveTo(paging.Draw());
+    if (!filter_.Keep(surname_, adoFenxi.AsText(u"zi"))) continue;
     rows[static_cast<std::size_t>(r - 1)] = Cells(adoFenxi, r);
     if (r - 1 < sources.size()) sources[r - 1] = Source(adoFenxi);
     shown(Item(adoFenxi), adoFenxi.AsInt(u"zf"));
+    ++r;
   }
 }
 

@@ -39,8 +39,9 @@ class ListRun {
   int Open(ListKind kind, const ListInputs& in, Query& adoTem, Query& adoFenxi, quint64 seed);
 
   // Fills the next page into rows and sources (one per grid data row, from the first),
-  // calling shown(item, zf) for each row. Throws what the query or shown throws; the rows
-  // filled so far stay.
+  // calling shown(item, zf) for each row. Records the run's filter refuses are passed
+  // over: they count as shown but take no row. Throws what the query or shown throws; the
+  // rows filled so far stay.
   void FillPage(Query& adoFenxi, int pageSize, std::vector<GridRow>& rows, QStringList& sources,
                 const std::function<void(const QString& item, qint64 zf)>& shown);
 
@@ -50,11 +51,15 @@ class ListRun {
   QString Source(const Query& q) const;
   // The high-score list item of the current record: 张思远(76).
   QString Item(const Query& q) const;
+  // The surname of the run and the filter its names pass.
+  const QString& Surname() const { return surname_; }
+  const NameFilter& Filter() const { return filter_; }
 
  private:
   QString surname_;      // the trimmed surname of the run
   bool sources_ = false; // the rows carry a poem (美名, two-character given names)
   bool meiming_ = false; // 美名 items carry 分, as the poetry modes write them
+  NameFilter filter_;
 };
 
 }  // namespace velmora

@@ -7,6 +7,9 @@
 #include "text/gbk.h"
 #include "text/sql_format.h"
 
+#include <QHash>
+
+#include <algorithm>
 #include <exception>
 
 namespace velmora {
@@ -98,6 +101,25 @@ bool CollectedTextTooLong(const QString& text) {
   return text.toUtf8().size() > kMaxCollectedBytes;
 }
 
+std::vector<int> VaryTies(const QStringList& givens) {
+  // Each name's place among the names of its first character and among those of its last;
+  // the later of the two is its round.
+  QHash<QChar, int> seenFirst, seenLast;
+  std::vector<std::pair<int, int>> rounds;  // round, index
+  rounds.reserve(static_cast<std::size_t>(givens.size()));
+  for (int i = 0; i < givens.size(); ++i) {
+    const QString& g = givens[i];
+    const int first = g.isEmpty() ? 0 : seenFirst[g.front()]++;
+    const int last = g.isEmpty() ? 0 : seenLast[g.back()]++;
+    rounds.emplace_back(std::max(first, last), i);
+  }
+  std::stable_sort(rounds.begin(), rounds.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<int> out;
+  out.reserve(rounds.size());
+  for (const auto& r : rounds) out.push_back(r.second);
+  return out;
+}
+
 PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoFenxi, const std::atomic<bool>& running,
                               const std::function<void()>& clearList,
                               const std::function<void(const PoetryName&)>& emitName) {
@@ -120,11 +142,34 @@ PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoF
     }
     const SourceLines sources(in.text);
     const qsizetype surnameLength = in.surname.size();
-    for (adoFenxi.First(); !adoFenxi.Eof(); adoFenxi.Next()) {
-      if (!running.load()) break;
-      const QString name = adoFenxi.AsText(u"mz");
-      const QString given = name.mid(surnameLength);
-      emitName({name + QLatin1Char('(') + adoFenxi.AsText(u"zf") + QStringLiteral("分)"), given, sources.For(given)});
+    // The rows of one score at a time: filtered, their order varied, then handed on.
+    QStringList givens, scores;
+    auto flush = [&] {
+      for (int i : VaryTies(givens)) {
+        if (!running.load()) return false;
+        const QString& given = givens[i];
+        emitName({in.surname + given + QLatin1Char('(') + scores[i] + QStringLiteral("分)"), given, sources.For(given)});
+      }
+      givens.clear();
+      scores.clear();
+      return true;
+    };
+    bool going = true;
+    int kept = 0;
+    for (adoFenxi.First(); going && !adoFenxi.Eof(); adoFenxi.Next()) {
+      const QString zf = adoFenxi.AsText(u"zf");
+      if (!scores.isEmpty() && zf != scores.back()) going = flush();
+      const QString given = adoFenxi.AsText(u"mz").mid(surnameLength);
+      if (!in.filter.Keep(in.surname, given)) continue;
+      givens << given;
+      scores << zf;
+      ++kept;
+    }
+    if (going) flush();
+    if (kept == 0) {  // every name was refused: as good as none found
+      adoFenxi.Close();
+      adoTem.Close();
+      return PoetryOutcome::NoneFound;
     }
   } catch (const std::exception&) {
     outcome = PoetryOutcome::Failed;

@@ -10,12 +10,14 @@
 #pragma once
 
 #include "generation/controls.h"
+#include "generation/name_filter.h"
 #include "refdb/query.h"
 
 #include <QString>
 
 #include <atomic>
 #include <functional>
+#include <vector>
 
 namespace velmora {
 
@@ -35,6 +37,7 @@ struct PoetryInputs {
   bool floorChecked = true;     // CBFeeXX
   QString zuidiFee = QStringLiteral("60");  // ZuidiFee, as the mode switch sets it
   QString text;                 // the whole collected text MemoYixuan
+  NameFilter filter;            // names it refuses are left out
 
   static PoetryInputs From(const NamingControls& c, const QString& collected);
 };
@@ -53,14 +56,22 @@ struct PoetryName {
   QString source;  // 床前明月光，疑是地上霜。
 };
 
+// Reorders a list of given names of one score so that the characters vary: the statement
+// returns ties in join order, which puts names of one character together (张朝博, 张程博,
+// 张登博 …). A name's round is the later of its places among the names of its first
+// character and among those of its last; names come round by round, in their order within
+// a round. Returns the indexes of givens in the new order.
+std::vector<int> VaryTies(const QStringList& givens);
+
 enum class PoetryOutcome { Names, NoneFound, Failed };
 
 // One poetry run (the collected text must hold more than blanks). Looks the surname up on
 // adoTem, then, in order: clearList() empties the list, the score floor is read
 // (ZuidiFee - 1 when checked, else 60), the statement is opened on adoFenxi and each row is
-// handed to emitName, best first, testing running before each. NoneFound: the statement
-// gave no row, and both queries are closed. Failed: something failed on the way; the names
-// handed on so far stay. adoFenxi is closed at the end.
+// handed to emitName, best first, testing running before each. Names the filter refuses
+// are left out, and names of one score come in VaryTies order. NoneFound: the statement
+// gave no row, or none the filter keeps, and both queries are closed. Failed: something
+// failed on the way; the names handed on so far stay. adoFenxi is closed at the end.
 PoetryOutcome MakePoetryNames(const PoetryInputs& in, Query& adoTem, Query& adoFenxi, const std::atomic<bool>& running,
                               const std::function<void()>& clearList,
                               const std::function<void(const PoetryName&)>& emitName);

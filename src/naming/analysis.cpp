@@ -4,6 +4,7 @@
 #include "calendar/lunar.h"
 #include "calendar/number_wuxing.h"
 #include "calendar/vocabulary.h"
+#include "naming/name_check.h"
 #include "naming/scoring.h"
 #include "text/gbk.h"
 
@@ -214,6 +215,9 @@ void TFrmmain::WriteReport(const QDate& date, int age) {
   pane << QStringLiteral("【系统综合评分】: ") + score + QStringLiteral("分");
   pane << QString();
   pane << QStringLiteral("<-----------------------以上分析内容只作参考----------------------------->");
+  // After the report's own forty lines, which stay as they are: how the name reads to a parent.
+  pane << QStringLiteral("<-----------------------音形义----------------------------->");
+  pane << CheckName(s, g, folder_).ReportLines();
 }
 
 void TFrmmain::SaveReport() {

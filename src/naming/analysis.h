@@ -1,5 +1,7 @@
 // TFrmmain, the name analysis window "姓名分析", as a form: its inputs, the analysis
-// action with its 40-line report, saving the report and printing it.
+// action with its 40-line report and the section "音形义" after it (each character's
+// meaning and reading, the tone pattern, the findings of the name checks), saving the
+// report and printing it.
 //
 // The report is written line by line into the pane RzMemo1; a failure part way (a silent
 // stop from table 81 or sancai, the error box from sancai2009) leaves the lines written so

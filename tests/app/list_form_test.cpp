@@ -41,7 +41,9 @@ class GridForm : public ::testing::Test {
 TEST_F(GridForm, ListModeFillsRandomPagesOfNineCells) {
   Run(NamingMode::List);
   ASSERT_GT(paging().TotalFound, 1000);
-  EXPECT_EQ(paging().ShownCount, 500);
+  // A record the name checks refuse is drawn (counted as shown) but takes no row.
+  EXPECT_GE(paging().ShownCount, 500);
+  EXPECT_LT(paging().ShownCount, 600);
   const QRegularExpression pinyin(U("^zhāng-\\S+-\\S+$")), strokes(U("^11,\\d+,\\d+$")), item(U("^张..\\((7\\d)\\)$"));
   for (const GridRow& row : form->gridRows) {
     ASSERT_EQ(row[1].size(), 3);
@@ -57,9 +59,9 @@ TEST_F(GridForm, ListModeFillsRandomPagesOfNineCells) {
   EXPECT_TRUE(form->RzBitBtn7Enabled);
 
   form->RzBitBtn7Click();  // 继续显示
-  EXPECT_EQ(paging().ShownCount, 1000);
+  EXPECT_GE(paging().ShownCount, 1000);
   const QSet<int> shown(paging().ShownRecords.cbegin(), paging().ShownRecords.cend());
-  EXPECT_EQ(shown.size(), 1000);  // no record twice
+  EXPECT_EQ(shown.size(), paging().ShownCount);  // no record twice
   EXPECT_EQ(form->ListBox1.size(), 1000);
 }
 
@@ -114,10 +116,21 @@ TEST_F(GridForm, DoubleClickOpensTheRowsAnalysis) {
   EXPECT_EQ(ui.analyses.size(), 1);
 }
 
+// Selecting a name in the grid or a list shows its meanings and tone pattern in the strip.
+TEST_F(GridForm, SelectingANameShowsItsNotes) {
+  Run(NamingMode::List);
+  form->RzStringGrid1SelectCell(1);
+  EXPECT_TRUE(form->StatusText.startsWith(form->gridRows[0][1] + U("　"))) << form->StatusText.toStdString();
+  EXPECT_TRUE(form->StatusText.contains(U("　声调 "))) << form->StatusText.toStdString();
+  form->ListBox1Index = 0;
+  form->ListBox1Click();
+  EXPECT_TRUE(form->StatusText.contains(U("　声调 "))) << form->StatusText.toStdString();
+}
+
 TEST_F(GridForm, MeimingRowsComeInOrderWithTheirSourceInTheStatusStrip) {
   Run(NamingMode::Meiming);
   ASSERT_GT(paging().TotalFound, 500);
-  EXPECT_EQ(paging().ShownRecords.back(), 500);  // most attested first, in order
+  EXPECT_EQ(paging().ShownCount, 500);  // 美名's own order, the refused left out beforehand
   form->RzStringGrid1SelectCell(2);
   const QString given = form->gridRows[1][1].mid(1);
   EXPECT_TRUE(form->StatusText.startsWith(U("「") + given + U("」 出自 "))) << form->StatusText.toStdString();

@@ -2,8 +2,8 @@
 // display. One picture per naming mode with the surname 张 (main_classic.png,
 // main_list.png, ...), one after a classic run (main_classic_run.png), one after a run of
 // list, idiom and 美名 mode each (main_list_run.png, ...; in 美名 mode with the third row
-// selected, so that the status strip shows its source) and one of the window 人工起名服务
-// (service.png).
+// selected, so that the status strip shows its source, meanings, tones and findings) and one
+// of the window 人工起名服务 (service.png).
 //
 // Usage: render_main_window [output folder]
 // The program runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, and

@@ -132,6 +132,21 @@ TEST_F(ClassicRun, OnePlanAndAllPlans) {
   EXPECT_FALSE(adoFenxi_->Active());
 }
 
+// A name the filter refuses is left out; the others keep their order.
+TEST_F(ClassicRun, TheFilterLeavesNamesOut) {
+  fixture_.Run(QStringLiteral("Pelvano.dll"),
+               "CREATE TABLE mc (ci TEXT, py TEXT, lb TEXT, yy TEXT, cs INTEGER);"
+               "INSERT INTO mc VALUES ('玲安','','pair','测试',0);");
+  ClassicInputs in = Zhang();
+  in.selectedPlan = U("电脑全自动");
+  in.plans = {U("11|10-6(80分)"), U("11|4-14(80分)")};
+  in.male = false;
+  in.filter = NameFilter(std::make_shared<naming::NameChecker>(fixture_.Folder()));
+  QStringList names = Run(in);
+  names.sort();
+  EXPECT_EQ(names, QStringList({U("张文华(80分)"), U("张芳安(80分)")}));
+}
+
 TEST_F(ClassicRun, FailuresEndTheRunQuietly) {
   ClassicInputs in = Zhang();
   in.selectedPlan = U("电脑全自动");

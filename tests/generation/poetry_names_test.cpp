@@ -119,6 +119,27 @@ TEST_F(PoetryRun, NamesKeepTheRulesOfTheMode) {
   }
 }
 
+// Names of one score are dealt so that neither character repeats at once, instead of in
+// join order; a name the filter refuses is left out.
+TEST_F(PoetryRun, TiesVaryTheirCharactersAndTheFilterHolds) {
+  EXPECT_EQ(VaryTies({U("明月"), U("明远"), U("明志"), U("月明"), U("月华"), U("远志")}),
+            std::vector<int>({0, 3, 1, 4, 5, 2}));
+  fixture_.Run(QStringLiteral("Pelvano.dll"),
+               "CREATE TABLE mc (ci TEXT, py TEXT, lb TEXT, yy TEXT, cs INTEGER);"
+               "INSERT INTO mc VALUES ('伟华','','pair','测试',0);");
+  PoetryInputs in = Zhang("思远伟华明玲芳文安甲乙");
+  in.zuidiFee = U("60");
+  in.filter = NameFilter(std::make_shared<naming::NameChecker>(fixture_.Folder()));
+  EXPECT_EQ(Run(in), PoetryOutcome::Names);
+  EXPECT_FALSE(items_.contains(U("张伟华(76分)")));
+  QStringList best = items_.mid(0, 2);
+  best.sort();
+  EXPECT_EQ(best, QStringList({U("张伟乙(76分)"), U("张甲华(76分)")}));
+  // A text whose every name is refused asks for more text, as one without names does.
+  in.text = U("伟华");
+  EXPECT_EQ(Run(in), PoetryOutcome::NoneFound);
+}
+
 TEST_F(PoetryRun, OneCharacterNamesAndTheirOrder) {
   PoetryInputs in = Zhang("文远伟思玲");
   in.twoChars = false;

@@ -104,8 +104,12 @@ TEST_F(Analysis, TheWholeReport) {
       U(""),
       U("<-----------------------以上分析内容只作参考----------------------------->"),
   };
-  EXPECT_EQ(form_->RzMemo1, expected);
-  EXPECT_EQ(form_->RzMemo1.size(), 40);
+  // The report's 40 lines exactly, then the section of its own after them.
+  EXPECT_EQ(form_->RzMemo1.mid(0, 40), expected);
+  EXPECT_EQ(form_->RzMemo1.mid(40), QStringList({U("<-----------------------音形义----------------------------->"),
+                                                 U("【字义】张（zhāng，平）：姓"), U("【字义】思（sī，平）"),
+                                                 U("【字义】远（yuǎn，仄）"), U("【声调】zhāng sī yuǎn，平平仄"),
+                                                 U("未发现不妥的谐音或寓意")}));
   EXPECT_EQ(form_->topLine, 0);  // the view is back at the top
   EXPECT_EQ(form_->input.dateText, U("1990-5-17"));
   EXPECT_TRUE(ui_.notices.isEmpty());
@@ -115,7 +119,7 @@ TEST_F(Analysis, TheWholeReport) {
 TEST_F(Analysis, WithoutAConfigurationTextTheBlockIsLeftOut) {
   Open("王", "文");  // 5, 8, 5, 8, 2: 土金土, which has no sancai2009 row
   form_->RzButton1Click();
-  ASSERT_EQ(form_->RzMemo1.size(), 33);
+  ASSERT_EQ(form_->RzMemo1.size(), 33 + 5);  // and the 音形义 section of five lines
   EXPECT_EQ(form_->RzMemo1.at(16), U("两仪之数，混沌未开，凶"));  // 外格 2
   EXPECT_EQ(form_->RzMemo1.at(17), U("<-----------------------名字分析内容分隔线----------------------------->"));
   EXPECT_EQ(form_->RzMemo1.at(18), U("【天格5数理暗示】："));

@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace velmora::refdata_test {
 namespace {
 
@@ -85,6 +87,22 @@ TEST(DatabaseTexts, NotesXM016AndXM017) {
     titles.insert(r[1]);
   }
   EXPECT_EQ(titles.size(), 2);
+}
+
+// One row per candidate character: its meaning, its reading in a name and the tone class
+// of that reading.
+TEST(DatabaseTexts, NameCharacterMeanings) {
+  ExpectAllTexts({"Pelvano.dll", "zy", "zi", {"yy", "dy", "sd"}, 1332, "texts/name_meanings.tsv"});
+  TestDb db("Pelvano.dll");
+  EXPECT_EQ(db.Int(QStringLiteral("select count(*) from word where Aflag is null and zi not in (select zi from zy)")), 0);
+  // The class is the reading's tone, told here by its marks alone: 平 for the first and
+  // second tones (macron, acute), 仄 for the others.
+  static const QString kLevel = QStringLiteral("āáēéīíōóūúǖǘ");
+  for (const QStringList& r : db.Rows(QStringLiteral("select zi, yy, dy, sd from zy"))) {
+    const bool level = std::any_of(r[2].cbegin(), r[2].cend(), [](QChar c) { return kLevel.contains(c); });
+    EXPECT_EQ(r[3], level ? QStringLiteral("平") : QStringLiteral("仄")) << r[0].toStdString() << " " << r[2].toStdString();
+    EXPECT_TRUE(r[1].size() >= 8 && r[1].size() <= 30) << r[0].toStdString() << " " << r[1].toStdString();
+  }
 }
 
 }  // namespace

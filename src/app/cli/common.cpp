@@ -27,7 +27,7 @@ int Refused(const QString& message) {
 
 void PrintLine(const QString& line) { std::printf("%s\n", line.toUtf8().constData()); }
 
-QString ParsedArgs::Parse(const QStringList& args, const QStringList& known) {
+QString ParsedArgs::Parse(const QStringList& args, const QStringList& known, const QStringList& knownFlags) {
   for (qsizetype i = 0; i < args.size(); ++i) {
     const QString& a = args[i];
     if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {
@@ -36,6 +36,10 @@ QString ParsedArgs::Parse(const QStringList& args, const QStringList& known) {
     }
     if (!a.startsWith(QStringLiteral("--"))) {
       positional << a;
+      continue;
+    }
+    if (knownFlags.contains(a)) {
+      flags << a;
       continue;
     }
     if (!known.contains(a)) return QStringLiteral("未知的选项 %1").arg(a);

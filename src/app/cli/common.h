@@ -24,15 +24,16 @@ int Refused(const QString& message);
 // Prints one line of UTF-8 text to stdout.
 void PrintLine(const QString& line);
 
-// The arguments of one command: "--name value" options, each taking one value, and the
-// positional arguments in order. Parse returns an error text for an option without a value
-// or one the command does not know; empty when all is well.
+// The arguments of one command: "--name value" options, each taking one value, flags that
+// take none (--explain), and the positional arguments in order. Parse returns an error text
+// for an option without a value or one the command does not know; empty when all is well.
 struct ParsedArgs {
   QStringList positional;
   std::map<QString, QString> options;  // "--sex" -> "男"
+  QStringList flags;                   // the flags given
   bool help = false;                   // --help or -h anywhere
 
-  QString Parse(const QStringList& args, const QStringList& known);
+  QString Parse(const QStringList& args, const QStringList& known, const QStringList& knownFlags = {});
   bool Has(const QString& name) const { return options.count(name) != 0; }
   QString Value(const QString& name, const QString& fallback = QString()) const;
 };

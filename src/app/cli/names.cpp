@@ -2,27 +2,34 @@
 //
 //   velmora-cli names SURNAME [--sex 男|女] [--form 单字名|双字名]
 //                     [--mode classic|list|idiom|meiming] [--plan ITEM]
-//                     [--fixed 字 --at 2|3] [--min N] [--data DIR]
+//                     [--fixed 字 --at 2|3] [--min N] [--seed N] [--explain] [--data DIR]
 //   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [...]   (names_poetry.cpp)
 //
 // Sets the main window's inputs as given, loads the stroke plans as leaving the surname
-// box does, and runs the mode's own statements. Every name the mode finds is printed,
-// without paging, one per line: the high-score list item as the window writes it
-// (张思远(80分) in classic mode, 张思远(76) in list, idiom and 美名 mode), and in 美名
-// mode a tab and the source line the status strip shows. Classic names come in the
-// window's order; list and idiom names in the statement's order, 美名 names most
-// attested first.
+// box does, and runs the mode's own statements through the name filter every mode uses.
+// Every name the mode shows is printed, one per line: the high-score list item as the
+// window writes it (张思远(80分) in classic mode, 张思远(76) in list, idiom and 美名 mode),
+// and in 美名 mode a tab and the source line the status strip shows. Names come in the
+// window's order: classic names in the nine-slice order; list and idiom names page by page
+// in the grid's random order (--seed N repeats a run; without it each run draws anew); 美名
+// names in its own order. --explain adds a tab and what the status strip says of the name:
+// the meanings of its characters, its tone pattern and the findings of the name checks.
+// --refused prints instead only the names the checks leave out, each with its findings, from
+// a run that keeps them all: what a consultant reads to judge the checks.
 //
 // A mode is one row of kModes: its name and the function that runs it.
 #include "app/cli/commands.h"
 #include "app/cli/common.h"
 #include "generation/classic.h"
 #include "generation/list_run.h"
+#include "generation/name_item.h"
 #include "generation/stroke_plans.h"
 #include "refdb/connection.h"
 #include "refdb/connection_text.h"
 #include "refdb/errors.h"
 #include "text/gbk.h"
+
+#include <QRandomGenerator>
 
 #include <atomic>
 #include <cstdio>
@@ -43,6 +50,9 @@ const char* const kUsage =
     "  --plan 方案                 笔画方案, 如 11|10-6(80分) 或 11|10-6(默认 电脑全自动)\n"
     "  --fixed 字 --at 2|3         固定第二字或第三字(默认 第二字)\n"
     "  --min 分                    只取该分数以上的方案(默认 不限)\n"
+    "  --seed N                    列表与成语模式: 随机抽取的种子, 同一种子输出同一顺序\n"
+    "  --explain                   每个名字后加制表符和字义、声调及谐音寓意提示\n"
+    "  --refused                   只输出因谐音、寓意或重名而被略去的名字及其原因\n"
     "  --data 目录                 参考数据库所在目录(默认 程序所在目录)\n"
     "  --help                      显示本说明\n"
     "美名、诗词与组合模式的每行在名字后有一个制表符和名字的出处.\n"
@@ -53,20 +63,43 @@ struct NamesContext {
   NamingControls& controls;
   Query& adoTem;
   Query& adoFenxi;
+  NameFilter filter;
+  quint64 seed = 0;
+  bool explain = false;
+  // --refused: the run keeps every name and prints only those the checks would leave out,
+  // each with its findings.
+  const naming::NameChecker* refused = nullptr;
+
+  // The line of one name: the item, the source when there is one, the explanation.
+  void Print(const QString& item, const QString& source = QString()) const {
+    QString line = source.isEmpty() ? item : item + QLatin1Char('\t') + source;
+    const QString surname = text::Trim(controls.Xing.text);
+    const QString given = FullNameOfItem(item).mid(surname.size());
+    if (refused) {
+      const naming::NameCheck check = refused->Check(surname, given);
+      if (check.Refused()) PrintLine(item + QLatin1Char('\t') + check.LabelledFindings());
+      return;
+    }
+    if (explain) line += QLatin1Char('\t') + filter.Checker()->Check(surname, given).Summary();
+    PrintLine(line);
+  }
 };
 
 int RunClassic(NamesContext& ctx) {
   const std::atomic<bool> running{true};
-  MakeClassicNames(ClassicInputs::From(ctx.controls), ctx.adoFenxi, running,
-                   [](const QString& name) { PrintLine(name); });
+  ClassicInputs in = ClassicInputs::From(ctx.controls);
+  in.filter = ctx.filter;
+  MakeClassicNames(in, ctx.adoFenxi, running, [&ctx](const QString& name) { ctx.Print(name); });
   return kExitOk;
 }
 
 int RunListKind(NamesContext& ctx, ListKind kind) {
   ListRun run;
   int total = 0;
+  ListInputs in = ListInputs::From(ctx.controls);
+  in.filter = ctx.filter;
   try {
-    total = run.Open(kind, ListInputs::From(ctx.controls), ctx.adoTem, ctx.adoFenxi, 0);
+    total = run.Open(kind, in, ctx.adoTem, ctx.adoFenxi, ctx.seed);
   } catch (const SilentStop&) {
     return Refused(QStringLiteral("姓必须是一个或两个汉字"));
   }
@@ -74,10 +107,15 @@ int RunListKind(NamesContext& ctx, ListKind kind) {
     std::fprintf(stderr, "%s\n", "没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。");
     return kExitOk;
   }
-  for (int r = 1; r <= total; ++r) {
-    ctx.adoFenxi.MoveTo(r);
-    const QString source = run.Source(ctx.adoFenxi);
-    PrintLine(source.isEmpty() ? run.Item(ctx.adoFenxi) : run.Item(ctx.adoFenxi) + QLatin1Char('\t') + source);
+  // Page by page, as the grid shows them.
+  constexpr int kPageSize = 500;
+  std::vector<GridRow> rows(kPageSize);
+  QStringList sources(kPageSize);
+  while (!run.paging.AllShown()) {
+    QStringList items;
+    sources.fill(QString());
+    run.FillPage(ctx.adoFenxi, kPageSize, rows, sources, [&items](const QString& item, qint64) { items << item; });
+    for (qsizetype i = 0; i < items.size(); ++i) ctx.Print(items[i], sources[i]);
   }
   return kExitOk;
 }
@@ -97,7 +135,8 @@ constexpr NamesMode kModes[] = {
 const QStringList& OptionNames() {
   static const QStringList names = {
       QStringLiteral("--sex"),   QStringLiteral("--form"), QStringLiteral("--mode"), QStringLiteral("--plan"),
-      QStringLiteral("--fixed"), QStringLiteral("--at"),   QStringLiteral("--min"),  QStringLiteral("--data")};
+      QStringLiteral("--fixed"), QStringLiteral("--at"),   QStringLiteral("--min"),  QStringLiteral("--data"),
+      QStringLiteral("--seed")};
   return names;
 }
 
@@ -146,7 +185,7 @@ int RunNames(const QStringList& arguments) {
       (arguments[modeAt + 1] == QStringLiteral("poetry") || arguments[modeAt + 1] == QStringLiteral("zuhe")))
     return RunNamesPoetry(arguments);
   ParsedArgs args;
-  const QString error = args.Parse(arguments, OptionNames());
+  const QString error = args.Parse(arguments, OptionNames(), {QStringLiteral("--explain"), QStringLiteral("--refused")});
   if (args.help) {
     std::fputs(kUsage, stdout);
     return kExitOk;
@@ -163,6 +202,13 @@ int RunNames(const QStringList& arguments) {
   if (!mode) return BadArguments(QStringLiteral("未知的模式 %1").arg(modeName), kUsage);
   NamingControls controls = NamingControls::Defaults();
   if (const QString e = SetControls(args, controls); !e.isEmpty()) return BadArguments(e, kUsage);
+  quint64 seed = QRandomGenerator::system()->generate64();
+  if (args.Has(QStringLiteral("--seed"))) {
+    bool ok = false;
+    seed = args.Value(QStringLiteral("--seed")).toULongLong(&ok);
+    if (!ok) return BadArguments(QStringLiteral("--seed 必须是非负整数"), kUsage);
+  }
+  const bool explain = args.flags.contains(QStringLiteral("--explain"));
 
   try {
     Connection connection(DbConnectionText(DbFile::PelvanoMain, DataFolder(args)));
@@ -174,7 +220,11 @@ int RunNames(const QStringList& arguments) {
     if (args.Has(QStringLiteral("--plan")) && !SelectPlan(controls.CBCode, text::Trim(args.Value(QStringLiteral("--plan")))))
       return Refused(QStringLiteral("笔画方案“%1”不在%2的方案中; 可选: %3")
                          .arg(args.Value(QStringLiteral("--plan")), surname, controls.CBCode.items.join(QLatin1Char(' '))));
-    NamesContext ctx{controls, adoTem, adoFenxi};
+    NamesContext ctx{controls, adoTem, adoFenxi, NameFilter::ForFolder(DataFolder(args)), seed, explain};
+    if (args.flags.contains(QStringLiteral("--refused"))) {
+      ctx.refused = ctx.filter.Checker();
+      ctx.filter = NameFilter();
+    }
     return mode->run(ctx);
   } catch (const std::exception& e) {
     return Refused(ErrorBoxText(QString::fromUtf8(e.what())));

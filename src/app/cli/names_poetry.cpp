@@ -1,12 +1,13 @@
 // velmora-cli names --mode poetry|zuhe: the names of a poetry run over a collected text.
 //
 //   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [--sex 男|女]
-//                     [--form 双字名|单字名] [--min N] [--data DIR]
+//                     [--form 双字名|单字名] [--min N] [--explain] [--data DIR]
 //
 // FILE (UTF-8) stands for the collected text: the chosen poems of 诗词模式 or the text typed
 // in 组合模式; both modes run the same statement over it. Each name is printed as the name
 // list shows it, 张明月(76分), best first, then a tab and the line of the text it comes from.
-// --min is the 只取 bound (60, as both modes set it).
+// --min is the 只取 bound (60, as both modes set it). --explain adds a tab and the meanings,
+// tone pattern and findings of the name, as the status strip shows them.
 #include "app/cli/commands.h"
 #include "app/cli/common.h"
 #include "generation/poetry_names.h"
@@ -31,6 +32,8 @@ const char* const kUsage =
     "  --sex 男|女           性别(默认 男)\n"
     "  --form 双字名|单字名  名字形式(默认 双字名)\n"
     "  --min 分              只取该分数以上的名字(默认 60)\n"
+    "  --explain             每个名字后加制表符和字义、声调及谐音寓意提示\n"
+    "  --refused             只输出因谐音、寓意或重名而被略去的名字及其原因\n"
     "  --data 目录           参考数据库所在目录(默认 程序所在目录)\n"
     "  --help                显示本说明\n";
 
@@ -39,7 +42,8 @@ const char* const kUsage =
 int RunNamesPoetry(const QStringList& arguments) {
   ParsedArgs args;
   const QString error = args.Parse(arguments, {QStringLiteral("--mode"), QStringLiteral("--text"), QStringLiteral("--sex"),
-                                                QStringLiteral("--form"), QStringLiteral("--min"), QStringLiteral("--data")});
+                                                QStringLiteral("--form"), QStringLiteral("--min"), QStringLiteral("--data")},
+                                     {QStringLiteral("--explain"), QStringLiteral("--refused")});
   if (args.help) {
     std::fputs(kUsage, stdout);
     return kExitOk;
@@ -75,8 +79,21 @@ int RunNamesPoetry(const QStringList& arguments) {
   Connection main(DbConnectionText(DbFile::PelvanoMain, DataFolder(args)));
   Query adoTem(main), adoFenxi(main);
   const std::atomic<bool> running{true};
-  const PoetryOutcome outcome = MakePoetryNames(in, adoTem, adoFenxi, running, [] {}, [](const PoetryName& name) {
-    PrintLine(name.item + QLatin1Char('\t') + name.source);
+  in.filter = NameFilter::ForFolder(DataFolder(args));
+  const bool explain = args.flags.contains(QStringLiteral("--explain"));
+  // --refused: keep every name, print only those the checks leave out, with their findings.
+  const naming::NameChecker* refused = args.flags.contains(QStringLiteral("--refused")) ? in.filter.Checker() : nullptr;
+  const NameFilter checks = in.filter;
+  if (refused) in.filter = NameFilter();
+  const PoetryOutcome outcome = MakePoetryNames(in, adoTem, adoFenxi, running, [] {}, [&](const PoetryName& name) {
+    if (refused) {
+      const naming::NameCheck check = refused->Check(in.surname, name.given);
+      if (check.Refused()) PrintLine(name.item + QLatin1Char('\t') + check.LabelledFindings());
+      return;
+    }
+    QString line = name.item + QLatin1Char('\t') + name.source;
+    if (explain) line += QLatin1Char('\t') + checks.Checker()->Check(in.surname, name.given).Summary();
+    PrintLine(line);
   });
   if (outcome == PoetryOutcome::Failed) return Refused(QStringLiteral("取名失败(参考数据库不可用或数据有误)"));
   if (outcome == PoetryOutcome::NoneFound)

@@ -355,7 +355,7 @@ void MainWindow::setupRightPane() {
   connect(copyChosen, &QPushButton::clicked, this, [this] { act([this] { form_.RzBitBtn29Click(); }); });
   // The selection and the double clicks of both lists reach the form.
   connect(highList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox1Index = row; form_.ListBox1Click(); }); });
-  connect(chosenList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox2Index = row; }); });
+  connect(chosenList_, &QListWidget::currentRowChanged, this, [this](int row) { act([this, row] { form_.ListBox2Index = row; form_.ListBox2Click(); }); });
   connect(highList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox1DblClick(); }); });
   connect(chosenList_, &QListWidget::itemDoubleClicked, this, [this] { act([this] { form_.ListBox2DblClick(); }); });
   auto* chosenButtons = new QHBoxLayout;
