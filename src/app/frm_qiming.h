@@ -8,6 +8,7 @@
 // GUI thread (EmitName) in time slices (ClassicFeed), so the window stays responsive.
 #pragma once
 
+#include "generation/best_run.h"
 #include "generation/classic_feed.h"
 #include "generation/controls.h"
 #include "generation/poetry_panel.h"
@@ -49,7 +50,7 @@ class MainWindowUi : public Ui {
   virtual void ExitProcess() = 0;         // ends the process at once
 };
 
-enum class NamingMode { Classic, List, Idiom, Poetry, Meiming, Zuhe };
+enum class NamingMode { Classic, List, Idiom, Poetry, Meiming, Zuhe, Best };
 
 // Which of the three left-pane children is shown.
 enum class LeftPane { MemoSuccess, RzStringGrid1, RzPanel30 };
@@ -94,6 +95,7 @@ class FrmQiming : public QObject {
   // List, idiom and 美名 mode: ScoreFloor, TopPlans, SurnameInfo and the paging
   // (TotalFound, ShownCount, RetryLimit, ShownRecords).
   ListRun listRun;
+  BestRun bestRun;  // 推荐模式
 
   // ---- handlers ----
   void FormCreate();
@@ -136,6 +138,7 @@ class FrmQiming : public QObject {
 
   // The results grid (list, idiom and 美名 mode).
   void MakeListNames(int mode);  // 0 list, 1 idiom, 2 美名
+  void MakeBestNames();          // 推荐模式
   void ShowNextPage();
   void ClearGridRows();
   void RzStringGrid1SelectCell(int row);  // the current data row changes
@@ -174,6 +177,7 @@ class FrmQiming : public QObject {
   void AnnounceNames();  // namesAppended for what was written since the last time
   void RunHandler(const std::function<void()>& handler);
   void RunPoetry();  // 马上取名 in 诗词模式 and 组合模式
+  bool MorePages() const;  // 继续显示 has a page to show: of 推荐模式's run or the list statement
 
   MainWindowUi& ui_;
   QString folder_;
@@ -184,6 +188,7 @@ class FrmQiming : public QObject {
   std::unique_ptr<ClassicFeed> feed_;  // the classic-mode worker and its names
   int announcedMemo_ = 0, announcedList_ = 0;  // pane sizes at the last namesAppended
   QStringList poetryList_;  // ListBox1 as the last poetry run left it
+  bool bestGrid_ = false;   // the grid holds 推荐模式's rows
 };
 
 }  // namespace velmora

@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 namespace velmora {
@@ -281,22 +282,25 @@ void MainWindow::setupInputs() {
   pick->setAlignment(Qt::AlignCenter);
   sorcssLabel_ = addLabel(QStringLiteral("分以上名字"), 399, kRow2, 62);
 
-  // The radio buttons in the order of NamingMode.
-  static constexpr std::array<std::pair<const char*, const char16_t*>, 6> kModes{{
-      {"RzRadioButton6", u"经典模式"},
-      {"RzRadioButton7", u"列表模式"},
-      {"RzRadioButton9", u"成语模式"},
-      {"RzRadioButton1", u"诗词模式"},
-      {"RzRadioButton8", u"美名模式"},
-      {"RzRadioButton2", u"组合模式"},
+  // The mode buttons, 推荐模式 first; each button's id is its NamingMode. Seven buttons of 72
+  // pixels, 75 apart, fill the row from 466 to 988 without cutting a label.
+  static constexpr std::array<std::tuple<const char*, const char16_t*, NamingMode>, 7> kModes{{
+      {"RzRadioButton3", u"推荐模式", NamingMode::Best},
+      {"RzRadioButton6", u"经典模式", NamingMode::Classic},
+      {"RzRadioButton7", u"列表模式", NamingMode::List},
+      {"RzRadioButton9", u"成语模式", NamingMode::Idiom},
+      {"RzRadioButton1", u"诗词模式", NamingMode::Poetry},
+      {"RzRadioButton8", u"美名模式", NamingMode::Meiming},
+      {"RzRadioButton2", u"组合模式", NamingMode::Zuhe},
   }};
   modes_ = new QButtonGroup(this);
   modes_->setExclusive(true);
   for (int i = 0; i < static_cast<int>(kModes.size()); ++i) {
-    auto* radio = new QRadioButton(QString::fromUtf16(kModes[i].second), this);
-    radio->setObjectName(QString::fromLatin1(kModes[i].first));
-    radio->setGeometry(474 + i * 86, kRow2, 80, kInputHeight);
-    modes_->addButton(radio, i);
+    const auto& [name, label, mode] = kModes[static_cast<std::size_t>(i)];
+    auto* radio = new QRadioButton(QString::fromUtf16(label), this);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(466 + i * 75, kRow2, 72, kInputHeight);
+    modes_->addButton(radio, static_cast<int>(mode));
   }
 }
 
