@@ -64,6 +64,7 @@ bool operator<(const BestOrder::Entry& x, const BestOrder::Entry& y) {
 BestOrder::BestOrder(std::shared_ptr<const BestData> data, BestInputs inputs)
     : data_(std::move(data)), in_(std::move(inputs)) {
   Score();
+  scored_ = static_cast<int>(heap_.size());
   std::make_heap(heap_.begin(), heap_.end());
 }
 
@@ -140,15 +141,18 @@ void BestOrder::Push(int plan, int order, const BestChar* a, const BestChar* b) 
 
 QString BestOrder::Given(const Entry& e) const { return e.b ? QString(e.a->zi) + e.b->zi : QString(e.a->zi); }
 
-bool BestOrder::Allowed(const Entry& e, int row) const {
-  const int limit = std::max(1, row / 10);
+int BestOrder::Excess(const Entry& e, int row) const {
+  const int limit = (row + 9) / 10;  // a tenth of the rows so far, rounded up
   const QString given = Given(e);
+  int excess = 0;
   for (QChar c : given) {
     if (in_.fixed && c == in_.fixed->zi) continue;
-    if (onPage_.value(c) + given.count(c) > limit) return false;
+    excess = std::max(excess, static_cast<int>(onPage_.value(c) + given.count(c)) - limit);
   }
-  return true;
+  return excess;
 }
+
+bool BestOrder::Allowed(const Entry& e, int row) const { return Excess(e, row) <= 0; }
 
 void BestOrder::Count(const Entry& e, int delta) {
   for (QChar c : Given(e)) onPage_[c] += delta;
@@ -184,7 +188,11 @@ std::vector<BestName> BestOrder::NextPage(int pageSize) {
       held_.insert(std::upper_bound(held_.begin(), held_.end(), e, better), e);
       held = std::find_if(held_.begin(), held_.end(), [&](const Entry& h) { return Allowed(h, row); });
     }
-    if (!pick && held == held_.end() && heap_.empty() && !held_.empty()) held = held_.begin();  // the rule gives way
+    if (!pick && held == held_.end() && heap_.empty() && !held_.empty()) {
+      // The rule gives way to the name that breaks it least, the better one of equals.
+      held = std::min_element(held_.begin(), held_.end(),
+                              [&](const Entry& x, const Entry& y) { return Excess(x, row) < Excess(y, row); });
+    }
     if (!pick && held != held_.end()) {
       pick = *held;
       held_.erase(held);
@@ -193,7 +201,6 @@ std::vector<BestName> BestOrder::NextPage(int pageSize) {
     Count(*pick, 1);
     page.push_back({Given(*pick), pick->plan, pick->score, pick->chart, pick->sound});
   }
-  shown_ += static_cast<int>(page.size());
   return page;
 }
 
@@ -215,7 +222,7 @@ QString BestOrder::Reasons(const BestName& name) const {
     for (std::size_t i = 0; i < in_.chart->favoured.size(); ++i)
       element += (i ? QStringLiteral("、") : QString()) + calendar::NameOf(in_.chart->favoured[i]);
     if (!in_.chart->avoided.empty()) {
-      element += QStringLiteral("忌");
+      element += QStringLiteral("，忌");
       for (std::size_t i = 0; i < in_.chart->avoided.size(); ++i)
         element += (i ? QStringLiteral("、") : QString()) + calendar::NameOf(in_.chart->avoided[i]);
     }

@@ -36,9 +36,10 @@
 // Ties keep the plans' order, then the characters' ranks.
 //
 // Variety: a page never holds one character in more than a tenth of its rows; within the
-// first n rows of a page a character may stand at most max(1, n / 10) times (the fixed
-// character excepted). A name held back by this comes as soon as the rule allows, on the
-// same page or the next. When only held-back names remain, the rule gives way.
+// first n rows of a page a character may stand at most ⌈n / 10⌉ times (once in the first
+// ten, three times in the first thirty; the fixed character excepted). A name held back by this comes as soon as the rule allows, on the
+// same page or the next. When only held-back names remain, the rule gives way to the one
+// that breaks it least.
 #pragma once
 
 #include "bazi/favourable.h"
@@ -84,14 +85,14 @@ class BestOrder {
   BestOrder(std::shared_ptr<const BestData> data, BestInputs inputs);
 
   // Names scored, before the filter: the most the order can show.
-  int Total() const { return static_cast<int>(heap_.size() + held_.size()) + shown_; }
+  int Total() const { return scored_; }
   // The next page, at most pageSize names, best first.
   std::vector<BestName> NextPage(int pageSize);
   bool Done() const { return heap_.empty() && held_.empty(); }
 
   // What the status strip says of a name: its meanings, tone pattern, elements and what the
   // chart favours, the plan score and where the pair comes from.
-  // 清妍 — 清：水清澈…；妍：美好…；平仄 仄平平；五行 水土，八字喜水、木；五格 75分；出自…
+  // 清妍 — 清：水清澈…；妍：美好…；平仄 平平平；五行 水土，八字喜水、木，忌土、金；五格 75分；出自…
   QString Reasons(const BestName& name) const;
   // One line for `names --explain`: the reasons without the leading name.
   const BestInputs& Inputs() const { return in_; }
@@ -112,6 +113,7 @@ class BestOrder {
   void Score();
   void Push(int plan, int order, const BestChar* a, const BestChar* b);
   QString Given(const Entry& e) const;
+  int Excess(const Entry& e, int row) const;  // how far the name would break the variety rule
   bool Allowed(const Entry& e, int row) const;
   void Count(const Entry& e, int delta);
   double ChartValue(const BestChar& c) const;
@@ -121,7 +123,7 @@ class BestOrder {
   std::vector<Entry> heap_;   // a max-heap by score
   std::vector<Entry> held_;   // judged, kept back by the variety rule; best first
   QHash<QChar, int> onPage_;  // characters on the page being filled
-  int shown_ = 0;
+  int scored_ = 0;
 };
 
 }  // namespace velmora

@@ -22,6 +22,8 @@
 // A mode is one row of kModes: its name and the function that runs it.
 #include "app/cli/commands.h"
 #include "app/cli/common.h"
+#include "bazi/birth.h"
+#include "generation/best_run.h"
 #include "generation/classic.h"
 #include "generation/list_run.h"
 #include "generation/name_item.h"
@@ -168,6 +170,7 @@ QString SetBirthBoxes(const ParsedArgs& args, NamingControls& c) {
   c.Sday.text = two(birth.day);
   c.Shour.text = birth.hour;
   c.CBFen.text = two(birth.minute);
+  if (!bazi::PrepareBirth(BirthInputOf(c))) return QStringLiteral("--date 不是有效的出生日期(1900-1-31 至 2100-12-31)");
   return QString();
 }
 
