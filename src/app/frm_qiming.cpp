@@ -140,7 +140,7 @@ void FrmQiming::ModeClick(NamingMode m) {
     leftPane = m == NamingMode::Classic ? LeftPane::MemoSuccess : gridLike ? LeftPane::RzStringGrid1 : LeftPane::RzPanel30;
     controls.ZuidiFee.text = poetryLike ? QStringLiteral("60") : QStringLiteral("70");
     if (m != NamingMode::Classic) controls.Sorcss.text = poetryLike ? QStringLiteral("60") : QStringLiteral("70");
-    controls.CBCode.enabled = m == NamingMode::Classic || m == NamingMode::List || m == NamingMode::Idiom;
+    controls.CBCode.enabled = m == NamingMode::Classic || m == NamingMode::List || m == NamingMode::Idiom || m == NamingMode::Best;
     TabSheet11Caption = poetryLike ? QStringLiteral("名字列表") : QStringLiteral("高分名字");
     controls.CBInitFee.visible = !poetryLike;
     controls.Sorcss.visible = !poetryLike;

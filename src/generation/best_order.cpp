@@ -4,6 +4,8 @@
 #include "calendar/vocabulary.h"
 #include "naming/name_check.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,6 +54,13 @@ double Taste(const BestChar& c, bool male) {
 
 bool CuratedSuits(const CuratedPair& p, bool male) {
   return p.xb == QStringLiteral("1") || p.xb == (male ? QStringLiteral("男") : QStringLiteral("女"));
+}
+
+// A meaning's first clause, with "…" when more follows, so that the strip's one line holds
+// every reason: 水清见底，寄望为人清白 → 水清见底…
+QString FirstClause(const QString& meaning) {
+  const qsizetype end = meaning.indexOf(QRegularExpression(QStringLiteral("[，；。]")));
+  return end < 0 ? meaning : meaning.left(end) + QStringLiteral("…");
 }
 
 }  // namespace
@@ -212,7 +221,7 @@ QString BestOrder::Reasons(const BestName& name) const {
   for (QChar zi : name.given) {
     const BestChar* c = data_->Char(zi);
     if (!c && in_.fixed && in_.fixed->zi == zi) c = &*in_.fixed;
-    if (c && !c->meaning.isEmpty()) parts << QString(zi) + QStringLiteral("：") + c->meaning;
+    if (c && !c->meaning.isEmpty()) parts << QString(zi) + QStringLiteral("：") + FirstClause(c->meaning);
     if (c) elements += c->wuhang;
   }
   if (!check.tonePattern.isEmpty()) parts << QStringLiteral("平仄 ") + check.tonePattern;
@@ -232,7 +241,7 @@ QString BestOrder::Reasons(const BestName& name) const {
   const CuratedPair* curated = data_->Curated(name.given);
   if (curated && !CuratedSuits(*curated, in_.male)) curated = nullptr;
   if (curated) {
-    parts << (curated->style == QStringLiteral("classic") ? QStringLiteral("出自") : QStringLiteral("精选好名，")) + curated->note;
+    parts << (curated->style == QStringLiteral("classic") ? QStringLiteral("出自") : QStringLiteral("精选好名：")) + curated->note;
   } else if (const PoemPair* poem = data_->Poem(name.given); poem && poem->poems >= 2) {
     parts << QStringLiteral("出自") + poem->author + QStringLiteral("《") + poem->title + QStringLiteral("》：") + poem->line;
   } else if (const QString idiom = data_->Idiom(name.given); !idiom.isEmpty()) {

@@ -90,11 +90,11 @@ class BestOrder {
   std::vector<BestName> NextPage(int pageSize);
   bool Done() const { return heap_.empty() && held_.empty(); }
 
-  // What the status strip says of a name: its meanings, tone pattern, elements and what the
-  // chart favours, the plan score and where the pair comes from.
-  // 清妍 — 清：水清澈…；妍：美好…；平仄 平平平；五行 水土，八字喜水、木，忌土、金；五格 75分；出自…
+  // What the status strip says of a name: the first clause of each character's meaning, the
+  // tone pattern, the elements and what the chart favours, the plan score, where the pair
+  // comes from, and any sound finding:
+  // 清雯 — 清：水清见底…；雯：云彩的花纹…；平仄 平平平；五行 水水，八字喜水、木，忌土、金；五格 76分；精选好名：…
   QString Reasons(const BestName& name) const;
-  // One line for `names --explain`: the reasons without the leading name.
   const BestInputs& Inputs() const { return in_; }
   const BestData& Data() const { return *data_; }
 

@@ -90,7 +90,7 @@ bool BirthEntered(const NamingControls& c) {
 int BestRun::Open(const NamingControls& controls, Query& adoTem, const QString& folder, const NameFilter& filter) {
   order_.reset();
   chartNote_.clear();
-  ListInputs list = ListInputs::From(controls);
+  const ListInputs list = ListInputs::From(controls);
   const QString surname = list.Surname();
   if (surname.isEmpty() || surname.size() > 2) throw SilentStop();
   const std::shared_ptr<const BestData> data = BestData::For(folder);
