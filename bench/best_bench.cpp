@@ -47,12 +47,6 @@ struct Window {
   }
 };
 
-bool HaveDatabases(benchmark::State& state) {
-  if (QFile::exists(ProgramFolder() + QStringLiteral("Pelvano.dll"))) return true;
-  state.SkipWithError("the built databases are not beside the benchmark");
-  return false;
-}
-
 void BM_BestFirstPage(benchmark::State& state) {
   if (!HaveDatabases(state)) return;
   Window w(state.range(0) == 1, state.range(1) == 1);
