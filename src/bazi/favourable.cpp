@@ -23,7 +23,7 @@ constexpr int kStrongFrom = 500;        // tenths: support of 50 points or more 
 constexpr int kClearlyStrongFrom = 550;
 constexpr int kClearlyWeakBelow = 450;
 constexpr int kSecondAvoidedFrom = 100;  // an element to avoid needs 10 points to be named
-constexpr int kClimateEnough = 200;      // 20 points of the climate element suffice
+constexpr int kClimateEnough = 300;      // 30 points of the climate element suffice
 
 // The hidden stems (人元) of each branch, main qi first, with their share in tenths.
 struct Hidden {

@@ -29,7 +29,9 @@
 //    官杀 and the next; the second only when the chart holds at least 10 points of it.
 // 3. 调候 (穷通宝鉴): born in the hottest months (午 未), a day master other than 水 needs
 //    水; born in the coldest (子 丑), one other than 火 needs 火, unless the chart already
-//    holds 20 points of it. The climate element then comes first, and second 扶抑's first
+//    holds 30 points of it (more than a stem beside the day master and a branch's main qi:
+//    戊 of 2000-01-01, with 丙 and 午 at 21 points, still wants 丙火照暖 as 穷通宝鉴 says).
+//    The climate element then comes first, and second 扶抑's first
 //    element that is neither the climate element nor overcomes it (else the element that
 //    generates it); the climate element is never among the elements to avoid.
 // Not weighed: combinations, clashes and punishments (合 冲 刑), and the special charts
