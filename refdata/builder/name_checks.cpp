@@ -11,7 +11,7 @@
 // mc, the words a name is compared with (ci the word, py its toneless reading, lb the
 // kind, yy the reason, cs the corpus count): sources/name_checks.tsv (derived from THUOCL,
 // see scripts/derive_name_checks.py) and the project's curated lists
-// sources/curated/bad_sounds.tsv (sound), bad_pairs.tsv (pair) and famous.tsv (fame, or
+// sources/curated/bad_sounds.tsv (sound; tease for its comic and everyday words), bad_pairs.tsv (pair) and famous.tsv (fame, or
 // given for a given name, written *如花, that evokes the figure with any surname).
 #include "databases.h"
 #include "naming/pinyin.h"
@@ -81,8 +81,12 @@ void BuildMc(const BuildContext& ctx, Database& db) {
   if (auto t = ReadTsvIfPresent(ctx.SourcePath(QStringLiteral("curated/bad_sounds.tsv")))) {
     const int word = t->RequireColumn(QStringLiteral("word")), pinyin = t->RequireColumn(QStringLiteral("pinyin"));
     const int reason = t->RequireColumn(QStringLiteral("reason"));
+    const int kind = t->RequireColumn(QStringLiteral("kind"));
     for (const QStringList& r : t->rows) {
-      rows << QVariantList{r[word].trimmed(), naming::TonelessReading(r[pinyin]), QStringLiteral("sound"), r[reason].trimmed(), 0};
+      // A comic or everyday word (汤圆, 博客) is a tease in a name, but may be a nickname.
+      const bool tease = r[kind].trimmed() == QStringLiteral("comic") || r[kind].trimmed() == QStringLiteral("everyday");
+      rows << QVariantList{r[word].trimmed(), naming::TonelessReading(r[pinyin]),
+                           tease ? QStringLiteral("tease") : QStringLiteral("sound"), r[reason].trimmed(), 0};
     }
   }
   if (auto t = ReadTsvIfPresent(ctx.SourcePath(QStringLiteral("curated/bad_pairs.tsv")))) {

@@ -5,6 +5,7 @@
 #include "refdb/connection_text.h"
 #include "refdb/query.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -186,7 +187,7 @@ NameChecker::NameChecker(const QString& folder) {
     const int index = static_cast<int>(words_.size());
     if (r.lb == QStringLiteral("reading")) {
       if (r.ci.size() == 1) chars_[r.ci.front()].others << SyllableId(r.py);
-    } else if (r.lb == QStringLiteral("sound") || r.lb == QStringLiteral("comic")) {
+    } else if (r.lb == QStringLiteral("sound") || r.lb == QStringLiteral("comic") || r.lb == QStringLiteral("tease")) {
       AddSoundWord(r.ci, r.py, r.yy, r.lb);
     } else if (r.lb == QStringLiteral("common")) {
       wordiness_.insert(r.ci, static_cast<int>(r.cs));
@@ -227,12 +228,24 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   const int n = static_cast<int>(full.size());
   if (given.isEmpty() || n > 5) return;
   if (const auto f = famous_.constFind(full); f != famous_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}})) return;
+  // A compound surname with the first given character may spell a famous name by itself:
+  // 欧阳锋轩 holds 欧阳锋. (Two characters would catch too many ordinary names: 王维嘉.)
+  if (given.size() == 2 && surname.size() >= 2) {
+    if (const auto f = famous_.constFind(full.left(static_cast<int>(surname.size()) + 1));
+        f != famous_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
+      return;
+  }
   if (const auto f = famousGiven_.constFind(given.toString());
       f != famousGiven_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
     return;
   const auto pair = pairs_.constFind(given.toString());
   if (pair != pairs_.cend() && visit(Hit{FindingKind::Meaning, pair.value(), {}})) return;
   if (const auto p = plain_.constFind(given.toString()); p != plain_.cend() && visit(Hit{FindingKind::Meaning, p.value(), {}}))
+    return;
+  // Two numerals make a number, not a name: 三千, 一百.
+  static const QString kNumerals = QStringLiteral("零一二三四五六七八九十百千万亿两");
+  if (given.size() == 2 && kNumerals.contains(given[0]) && kNumerals.contains(given[1]) &&
+      visit(Hit{FindingKind::Meaning, -1, QStringLiteral("“%1”是数字，不像名字").arg(given.toString())}))
     return;
 
   int ids[5];
@@ -352,6 +365,26 @@ bool NameChecker::Refuses(const QString& surname, const QString& given) const {
   bool refused = false;
   Scan(surname, given, false, [&](const Hit& hit) { return refused = hit.kind != FindingKind::Sound; });
   return refused;
+}
+
+QString NameChecker::BadSense(const QString& surname, const QString& given) const {
+  QString reason;
+  Scan(surname, given, false, [&](const Hit& hit) {
+    // Only sound-alikes of bad senses, and given names that evoke a figure (如花). A
+    // nickname may share a famous person's (康康, 小鱼儿) or spell out a food (汤圆) harmlessly.
+    if (hit.word < 0) return false;
+    const Word& w = words_[static_cast<std::size_t>(hit.word)];
+    // A listed pair is told instead of its sound-alike; it counts when the pair is also a
+    // word of bad sense (小三), not when it is only an everyday word (元宵, 芒果).
+    const bool badPair = w.kind == QStringLiteral("pair") && std::any_of(words_.cbegin(), words_.cend(), [&w](const Word& o) {
+                           return o.kind == QStringLiteral("sound") && o.text == w.text;
+                         });
+    if (!badPair && w.kind != QStringLiteral("sound") && w.kind != QStringLiteral("risk") && w.kind != QStringLiteral("given"))
+      return false;
+    reason = Describe(hit).text;
+    return true;
+  });
+  return reason;
 }
 
 NameChecker::Verdict NameChecker::Judge(const QString& surname, const QString& given) const {

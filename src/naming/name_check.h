@@ -89,6 +89,11 @@ class NameChecker {
     bool sound = false;
   };
   Verdict Judge(const QString& surname, const QString& given) const;
+  // What would embarrass a child in a nickname (乳名): a sound-alike of a word of bad sense
+  // or of a flagged pairing, or a given name that evokes a figure (如花). Unlike a given
+  // name, a nickname may be an everyday or comic word (土豆, 汤圆) or a famous person's
+  // (康康). The reason, or empty.
+  QString BadSense(const QString& surname, const QString& given) const;
   // How many common words and idioms hold the pair (春风 76, 思远 2); 0 below the bound
   // the data keeps. A pair that reads as a plain word rather than a name.
   int Wordiness(const QString& pair) const;

@@ -1,6 +1,7 @@
 // The 小名 window: see xiaoming.h.
 #include "tools/xiaoming.h"
 
+#include "naming/name_check.h"
 #include "refdb/connection_text.h"
 #include "refdb/query.h"
 #include "text/gbk.h"
@@ -21,6 +22,16 @@ std::vector<CuratedNickname> LoadCuratedNicknames(const QString& folder) {
 NicknameSources LoadNicknameSources(const QString& folder) {
   NicknameSources s;
   s.curated = LoadCuratedNicknames(folder);
+  const std::shared_ptr<const naming::NameChecker> checker = naming::NameChecker::For(folder);
+  s.meaningOf = [checker](const QString& c) {
+    const naming::NameCheck check = checker->Check(QString(), c);
+    return check.chars.isEmpty() ? QString() : check.chars.front().meaning;
+  };
+  // A nickname of three characters is read like a whole name (小鱼儿 as 小 + 鱼儿), so the
+  // whole-name jokes count too.
+  s.check = [checker](const QString& nickname) {
+    return nickname.size() > 2 ? checker->BadSense(nickname.left(1), nickname.mid(1)) : checker->BadSense(QString(), nickname);
+  };
   return s;
 }
 

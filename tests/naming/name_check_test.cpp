@@ -25,7 +25,7 @@ INSERT INTO zy VALUES ('思','思考深远','sī','平',0,''),('远','志向高�
 CREATE TABLE mc (ci TEXT, py TEXT, lb TEXT, yy TEXT, cs INTEGER);
 INSERT INTO mc VALUES ('往生','wang sheng','sound','佛教称死亡',0),('易脆','yi cui','sound','容易破碎',0),
   ('博客','bo ke','comic','计算机用语',900),('章程','zhang cheng','comic','法律用语',900),('猪肝','zhu gan','sound','食物',800),('立了','li le','sound','口语',0),('发潮','fa chao','sound','受潮',0),('朝','chao','reading','多音字',0),
-  ('鹤化','','pair','旧称人死',0),('工资','gong zi','word','财经用语',700),('李逍遥','','fame','仙剑奇侠传主角',0),
+  ('鹤化','','pair','旧称人死',0),('工资','gong zi','word','财经用语',700),('李逍遥','','fame','仙剑奇侠传主角',0),('欧阳锋','','fame','金庸小说人物',0),
   ('如花','','given','电影中的丑角',0),('春风','','common','常用词语',76);
 )sql";
 
@@ -57,6 +57,8 @@ TEST_F(NameChecks, EachKindWithItsReason) {
       {"王", "梦遗", FindingKind::Meaning, "“梦遗”：生理用语"},           // a pairing its character is flagged for
       {"李", "逍遥", FindingKind::Fame, "与“李逍遥”同名（仙剑奇侠传主角）"},
       {"欧阳", "如花", FindingKind::Fame, "“如花”令人想到电影中的丑角"},  // any surname
+      {"欧阳", "锋轩", FindingKind::Fame, "与“欧阳锋”同名（金庸小说人物）"},  // held by a longer name
+      {"刘", "三千", FindingKind::Meaning, "“三千”是数字，不像名字"},
       {"", "博科", FindingKind::Homophone, "谐音“博客”（计算机用语）"},     // a bare nickname
       {"张", "章", FindingKind::Sound, "“张章”两字同音（zhang），读来拗口"},
       {"张", "思安", FindingKind::Sound, "3字都读阴平，读来平板"},
@@ -99,6 +101,17 @@ TEST_F(NameChecks, TheReportSection) {
 }
 
 // A database without the tables still reads names, and finds nothing to refuse.
+// A nickname is checked for what would embarrass, not for being an everyday or comic word
+// or a famous name: 博客 or 工资 would refuse a given name, not a nickname.
+TEST_F(NameChecks, NicknamesOnlyForBadSenses) {
+  EXPECT_FALSE(checker_->BadSense(QString(), U("望生")).isEmpty());  // 往生
+  EXPECT_FALSE(checker_->BadSense(QString(), U("如花")).isEmpty());  // evokes a figure
+  EXPECT_TRUE(checker_->BadSense(QString(), U("博科")).isEmpty());   // comic only
+  EXPECT_TRUE(checker_->BadSense(QString(), U("工资")).isEmpty());   // an everyday word
+  EXPECT_TRUE(checker_->BadSense(QString(), U("鹤化")).isEmpty());   // a pair, not a bad sound
+  EXPECT_TRUE(checker_->BadSense(U("李"), U("逍遥")).isEmpty());     // a namesake
+}
+
 TEST(NameChecksWithoutTables, FindNothing) {
   testing::FixtureFolder fixture;
   fixture.Run(U("Pelvano.dll"), "CREATE TABLE word (zi TEXT, pinyin TEXT); INSERT INTO word VALUES ('张','zhāng');");
