@@ -3,8 +3,10 @@
 #pragma once
 
 #include "app/frm_qiming.h"
+#include "refdb/connection_text.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +27,14 @@ struct SilentUi : MainWindowUi {
   void CloseWindow() override {}
   void ExitProcess() override {}
 };
+
+// The databases the build writes lie beside the benchmark; a benchmark without them is
+// skipped with a message.
+inline bool HaveDatabases(benchmark::State& state) {
+  if (QFile::exists(ProgramFolder() + QStringLiteral("Pelvano.dll"))) return true;
+  state.SkipWithError("the built databases are not beside the benchmark");
+  return false;
+}
 
 // Runs the benchmarks of the program in a QApplication, offscreen unless QT_QPA_PLATFORM
 // says otherwise.

@@ -37,12 +37,6 @@ struct Window {
   }
 };
 
-bool HaveDatabases(benchmark::State& state) {
-  if (QFile::exists(ProgramFolder() + QStringLiteral("Pelvano.dll"))) return true;
-  state.SkipWithError("the built databases are not beside the benchmark");
-  return false;
-}
-
 void BM_GridRun(benchmark::State& state) {
   if (!HaveDatabases(state)) return;
   const auto mode = static_cast<NamingMode>(state.range(0));

@@ -33,7 +33,7 @@ void InsertRows(Database& db, const QString& table, const QStringList& columns,
 // An optional text file of refdata/texts/, with a note on standard error when absent.
 std::optional<TsvTable> ReadText(const BuildContext& ctx, const QString& name);
 
-void BuildPelvano(const BuildContext& ctx, Database& db);   // word, zh, mm, zy, mc, xiaoming, xs
+void BuildPelvano(const BuildContext& ctx, Database& db);   // word, zh, mm, zy, mc, xiaoming, xs, hm
 void BuildMeiming(const BuildContext& ctx, Database& db);   // mm, from word and the poetry source
 void BuildNameChecks(const BuildContext& ctx, Database& db);  // zy and mc, what the name checks read
 void BuildKelFile(const BuildContext& ctx, Database& db);   // 81, sancai, sancai2009
@@ -41,6 +41,7 @@ void BuildDream(const BuildContext& ctx, Database& db);     // chenggu1..4, chen
 void BuildDreams(const BuildContext& ctx, Database& db);    // jm, the 解梦 dictionary
 void BuildNicknames(const BuildContext& ctx, Database& db); // xiaoming, the curated 小名
 void BuildSurnameReadings(const BuildContext& ctx, Database& db);  // xs, surnames read as surnames
+void BuildNamePairs(const BuildContext& ctx, Database& db); // hm, the curated good given names
 void BuildKelBirth(const BuildContext& ctx, Database& db);  // Noter, sg
 void BuildTgcode(const BuildContext& ctx, Database& db);    // hzwh, Shishen, jiazi, sjrs, qtbj, JQ
 

@@ -196,6 +196,7 @@ void BuildPelvano(const BuildContext& ctx, Database& db) {
   BuildNicknames(ctx, db);
   BuildNameChecks(ctx, db);
   BuildSurnameReadings(ctx, db);
+  BuildNamePairs(ctx, db);
 }
 
 }  // namespace velmora::refdb_build

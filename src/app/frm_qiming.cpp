@@ -138,11 +138,11 @@ void FrmQiming::ModeClick(NamingMode m) {
   RunHandler([this, m] {
     mode = m;
     const bool poetryLike = m == NamingMode::Poetry || m == NamingMode::Zuhe;
-    const bool gridLike = m == NamingMode::List || m == NamingMode::Idiom || m == NamingMode::Meiming;
+    const bool gridLike = m == NamingMode::List || m == NamingMode::Idiom || m == NamingMode::Meiming || m == NamingMode::Best;
     leftPane = m == NamingMode::Classic ? LeftPane::MemoSuccess : gridLike ? LeftPane::RzStringGrid1 : LeftPane::RzPanel30;
     controls.ZuidiFee.text = poetryLike ? QStringLiteral("60") : QStringLiteral("70");
     if (m != NamingMode::Classic) controls.Sorcss.text = poetryLike ? QStringLiteral("60") : QStringLiteral("70");
-    controls.CBCode.enabled = m == NamingMode::Classic || m == NamingMode::List || m == NamingMode::Idiom;
+    controls.CBCode.enabled = m == NamingMode::Classic || m == NamingMode::List || m == NamingMode::Idiom || m == NamingMode::Best;
     TabSheet11Caption = poetryLike ? QStringLiteral("名字列表") : QStringLiteral("高分名字");
     controls.CBInitFee.visible = !poetryLike;
     controls.Sorcss.visible = !poetryLike;
@@ -150,7 +150,7 @@ void FrmQiming::ModeClick(NamingMode m) {
     // The button serves the new mode: a stop is always possible, and 继续显示 only while the
     // open list statement has rows not shown yet.
     const bool workerDone = feed_->Idle();
-    RzBitBtn7Enabled = !gridLike || (workerDone && ADOFenxi->Active() && !listRun.paging.AllShown());
+    RzBitBtn7Enabled = !gridLike || (workerDone && MorePages());
     // The strip follows the mode: the selected grid row's source, or nothing yet.
     StatusText = gridLike && gridRow > 0 && gridRow <= gridSources.size() ? gridSources[gridRow - 1] : QString();
     if (m == NamingMode::Poetry) RzPanel30.SetUpPoetryMode();
@@ -170,6 +170,7 @@ void FrmQiming::RzBitBtn6Click() {
       case NamingMode::List: MakeListNames(0); return;
       case NamingMode::Idiom: MakeListNames(1); return;
       case NamingMode::Meiming: MakeListNames(2); return;
+      case NamingMode::Best: MakeBestNames(); return;
       case NamingMode::Classic: break;
       case NamingMode::Poetry:
       case NamingMode::Zuhe: RunPoetry(); return;
@@ -291,6 +292,7 @@ void FrmQiming::MakeListNames(int mode) {
   try {
     StopWorker();
     StartRun();
+    bestGrid_ = false;
     const quint64 seed = QRandomGenerator::system()->generate64();
     ListInputs in = ListInputs::From(controls);
     in.filter = NamingFilter();
@@ -311,27 +313,48 @@ void FrmQiming::ClearGridRows() {
   StatusText.clear();
 }
 
+// 推荐模式: its own run fills the grid like list mode, the reasons of each row in gridSources.
+void FrmQiming::MakeBestNames() {
+  try {
+    StopWorker();
+    StartRun();
+    bestGrid_ = true;
+    bestRun.Open(controls, *ADOTem, folder_, NamingFilter());
+    ShowNextPage();
+    if (gridRows.empty() || gridRows.front()[1].isEmpty())
+      ui_.ShowNotice(QStringLiteral("没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。"));
+    StatusText = bestRun.ChartNote();  // said once, until a row is selected
+  } catch (const std::exception&) {
+    // ends quietly, as list mode does
+  }
+}
+
+bool FrmQiming::MorePages() const { return bestGrid_ ? !bestRun.AllShown() : ADOFenxi->Active() && !listRun.paging.AllShown(); }
+
 void FrmQiming::ShowNextPage() {
-  if (!ADOFenxi->Active()) return;
+  if (!bestGrid_ && !ADOFenxi->Active()) return;
   ClearGridRows();
   RzBitBtn7Enabled = false;
   try {
-    listRun.FillPage(*ADOFenxi, PageSize, gridRows, gridSources, [this](const QString& item, qint64 zf) {
+    const auto shown = [this](const QString& item, qint64 zf) {
       if (controls.CBInitFee.checked && zf >= StrToInt(Trim(controls.Sorcss.text))) ListBox1 << item;
-    });
+    };
+    if (bestGrid_) bestRun.FillPage(PageSize, gridRows, gridSources, shown);
+    else listRun.FillPage(*ADOFenxi, PageSize, gridRows, gridSources, shown);
   } catch (const std::exception&) {
     // the rows filled so far stay
   }
-  RzBitBtn7Enabled = !listRun.paging.AllShown();
+  RzBitBtn7Enabled = MorePages();
   emit gridChanged();
 }
 
 void FrmQiming::RzStringGrid1SelectCell(int row) {
   RunHandler([this, row] {
     gridRow = row >= 1 && row <= gridSources.size() ? row : 0;
-    StatusText = gridRow > 0 ? NameStatusText(NameFilter::ForFolder(folder_), Trim(controls.Xing.text),
-                                              gridRows[static_cast<std::size_t>(gridRow - 1)][1], gridSources[gridRow - 1])
-                             : QString();
+    StatusText = gridRow == 0 ? QString()
+                 : bestGrid_  ? gridSources[gridRow - 1]  // 推荐模式's reasons
+                              : NameStatusText(NameFilter::ForFolder(folder_), Trim(controls.Xing.text),
+                                               gridRows[static_cast<std::size_t>(gridRow - 1)][1], gridSources[gridRow - 1]);
   });
 }
 

@@ -8,6 +8,7 @@
 // GUI thread (EmitName) in time slices (ClassicFeed), so the window stays responsive.
 #pragma once
 
+#include "generation/best_run.h"
 #include "generation/char_wishes.h"
 #include "generation/classic_feed.h"
 #include "generation/controls.h"
@@ -54,7 +55,7 @@ class MainWindowUi : public Ui {
   virtual void ExitProcess() = 0;         // ends the process at once
 };
 
-enum class NamingMode { Classic, List, Idiom, Poetry, Meiming, Zuhe };
+enum class NamingMode { Classic, List, Idiom, Poetry, Meiming, Zuhe, Best };
 
 // Which of the three left-pane children is shown.
 enum class LeftPane { MemoSuccess, RzStringGrid1, RzPanel30 };
@@ -104,6 +105,7 @@ class FrmQiming : public QObject {
   // List, idiom and 美名 mode: ScoreFloor, TopPlans, SurnameInfo and the paging
   // (TotalFound, ShownCount, RetryLimit, ShownRecords).
   ListRun listRun;
+  BestRun bestRun;  // 推荐模式
 
   // ---- handlers ----
   void FormCreate();
@@ -150,6 +152,7 @@ class FrmQiming : public QObject {
 
   // The results grid (list, idiom and 美名 mode).
   void MakeListNames(int mode);  // 0 list, 1 idiom, 2 美名
+  void MakeBestNames();          // 推荐模式
   void ShowNextPage();
   void ClearGridRows();
   void RzStringGrid1SelectCell(int row);  // the current data row changes
@@ -192,6 +195,7 @@ class FrmQiming : public QObject {
   bool WishesAllowRun();
   // The filter every run's names pass, whatever the mode: the name checks and the 用字.
   NameFilter NamingFilter() const;
+  bool MorePages() const;  // 继续显示 has a page to show: of 推荐模式's run or the list statement
 
   MainWindowUi& ui_;
   QString folder_;
@@ -202,6 +206,7 @@ class FrmQiming : public QObject {
   std::unique_ptr<ClassicFeed> feed_;  // the classic-mode worker and its names
   int announcedMemo_ = 0, announcedList_ = 0;  // pane sizes at the last namesAppended
   QStringList poetryList_;  // ListBox1 as the last poetry run left it
+  bool bestGrid_ = false;   // the grid holds 推荐模式's rows
 };
 
 }  // namespace velmora

@@ -1,10 +1,12 @@
 // report.cpp: see report.h.
 #include "bazi/report.h"
 
+#include "bazi/birth.h"
 #include "bazi/bone_weight.h"
 #include "bazi/chart.h"
 #include "bazi/chart_lookups.h"
 #include "bazi/cycle_numbers.h"
+#include "bazi/favourable.h"
 #include "bazi/personality.h"
 #include "bazi/report_rows.h"
 #include "bazi/term_hint.h"
@@ -26,49 +28,6 @@ namespace {
 const QString kSeparator = QStringLiteral("<-----------------------批八字内容分隔线----------------------------->");
 const QString kClosing = QStringLiteral("<-----------------------以上内容只作参考----------------------------->");
 const QString kCheckInput = QStringLiteral("请检查输入数据是否出错！");
-
-// A trimmed box text that is a plain decimal number (ASCII digits only, at most four);
-// nothing for typed text, signs or an empty box.
-std::optional<int> DecimalOf(const QString& boxText) {
-  const QString t = Trim(boxText);
-  if (t.isEmpty() || t.size() > 4) return std::nullopt;
-  for (QChar c : t) {
-    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-  }
-  return t.toInt();
-}
-
-// The birth moment once the inputs pass: a Gregorian date in the lunar table's range,
-// an hour 0..23 with its text as the hour box gives it, a minute 0..59.
-struct Birth {
-  QDate date;
-  int hour = 0;
-  QString hourText;
-  int minute = 0;
-};
-
-// Date preparation, with the refusals the report leaves open filled in: a number box that
-// holds no number, a lunar date the table rejects (LunarToSolar's 0001-01-01), a date
-// that does not exist and one outside 1900-01-31..2100-12-31, where the lunar texts and
-// the bone-weight keys have no content, all get the date message.
-std::optional<Birth> PrepareBirth(const BirthInput& input) {
-  const std::optional<int> y = DecimalOf(input.year), m = DecimalOf(input.month), d = DecimalOf(input.day);
-  Birth b;
-  b.hourText = Trim(text::GbkMid(Trim(input.hour), 4, 5));  // "午 12" → "12"
-  const std::optional<int> h = DecimalOf(b.hourText), minute = DecimalOf(input.minute);
-  if (!y || !m || !d || !h || !minute || *h > 23 || *minute > 59) return std::nullopt;
-  b.hour = *h;
-  b.minute = *minute;
-  if (input.calendarKind == 1) {
-    // No leap month can be entered.
-    b.date = calendar::LunarToSolar(calendar::LunarDate::FromYmd(*y, *m, *d));
-    if (b.date == QDate(1, 1, 1)) return std::nullopt;
-  } else {
-    b.date = QDate(*y, *m, *d);
-  }
-  if (!b.date.isValid() || b.date < QDate(1900, 1, 31) || b.date > QDate(2100, 12, 31)) return std::nullopt;
-  return b;
-}
 
 // The season of a lunar month's name; nothing for a leap month (闰…), whose name is
 // none of the twelve.
@@ -178,6 +137,9 @@ void WriteChart(const BaziChart& chart, const Birth& birth, const calendar::Luna
   pane << kSeparator << QString() << QStringLiteral("性格简评：");
   pane << QStringLiteral("    ") + BirthdayPersonality(birth.date.month(), birth.date.day());
   pane << QString() << kSeparator << QString() << kClosing;
+  // After the design's lines, which stay as they are: what the chart favours.
+  pane << QStringLiteral("<-----------------------喜用五行----------------------------->");
+  pane << JudgeFavourable(PillarsOfChart(chart, folder)).ReportLines();
 }
 
 }  // namespace

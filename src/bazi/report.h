@@ -1,6 +1,6 @@
 // report.h: the birth-chart report (批八字) of the main window's inputs.
 //
-// Exports BirthInput, BaziOutcome, WriteBaziReport and the note window's caption.
+// Exports BaziOutcome, WriteBaziReport and the note window's caption.
 //
 // The report is about seventy plain-text lines laid out for a display in which a Chinese
 // character is as wide as two blanks: the person and the lunar date, the chart with its
@@ -12,6 +12,7 @@
 // line follows the eight characters (term_hint.h).
 #pragma once
 
+#include "bazi/birth.h"
 #include "refdb/ui.h"
 
 #include <QDate>
@@ -19,14 +20,6 @@
 #include <QStringList>
 
 namespace velmora::bazi {
-
-// The birth inputs as the main window's boxes hold them, untrimmed.
-struct BirthInput {
-  QString surname, sex, year, month, day;
-  QString hour;    // an hour item such as "子 0" or "午 12": the number is its bytes 4–5
-  QString minute;
-  int calendarKind = 0;  // 0 公历, 1 农历
-};
 
 enum class BaziOutcome {
   Written,       // the whole report is in the pane

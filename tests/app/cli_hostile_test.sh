@@ -40,6 +40,11 @@ expect 1 0 names 张 --mode zuhe --text "$tmp/big.txt"
 head -c 1000000 "$tmp/big.txt" >"$tmp/under.txt"
 expect 0 2000000 names 张 --mode zuhe --text "$tmp/under.txt"
 LC_ALL=C awk -F'\t' 'length($2) > 120 { bad = 1 } END { exit bad }' "$tmp/out" || { echo "FAIL a source over 40 characters (120 bytes)"; failed=1; }
+# Birth options belong to 推荐模式 and need a date that exists.
+expect 2 0 names 张 --date 2024-7-15
+expect 2 0 names 张 --mode best --hour 10
+expect 2 0 names 张 --mode best --date 2023-2-29
+expect 2 0 names 张 --mode best --date 2024-7-15 --minute 61
 # Every command takes --data.
 expect 0 100000 calendar 2026-12
 exit $failed

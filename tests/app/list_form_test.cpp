@@ -1,5 +1,5 @@
-// List, idiom and 美名 mode through the main window's form, on the built databases: the
-// pages of the grid, "继续显示", the notice for no rows, the grid's double click and the
+// List, idiom, 美名 and 推荐 mode through the main window's form, on the built databases:
+// the pages of the grid, "继续显示", the notice for no rows, the grid's double click and the
 // status strip.
 #include "app/frm_qiming.h"
 
@@ -137,6 +137,34 @@ TEST_F(GridForm, MeimingRowsComeInOrderWithTheirSourceInTheStatusStrip) {
   EXPECT_TRUE(form->ListBox1[1].startsWith(form->gridRows[1][1] + U("(")));
   form->ModeClick(NamingMode::Classic);
   EXPECT_TRUE(form->StatusText.isEmpty());
+}
+
+// 推荐模式: the default stays 经典模式; a run fills the grid best first and says once that the
+// untouched birth boxes gave no chart; a selected row shows its reasons; the high-score list,
+// the double click and 继续显示 work as in list mode; a list run afterwards owns the grid again.
+TEST_F(GridForm, BestModeFillsTheGridWithItsReasons) {
+  EXPECT_EQ(form->mode, NamingMode::Classic);
+  Run(NamingMode::Best);
+  EXPECT_EQ(form->leftPane, LeftPane::RzStringGrid1);
+  EXPECT_EQ(form->RzBitBtn7Caption, U("继续显示"));
+  EXPECT_TRUE(form->StatusText.contains(U("未参考八字"))) << form->StatusText.toStdString();
+  ASSERT_FALSE(form->gridRows[499][1].isEmpty());
+  EXPECT_EQ(form->ListBox1.size(), 500);  // every listed plan scores at least the pick bound 70
+  form->RzStringGrid1SelectCell(2);
+  const QString name = form->gridRows[1][1];
+  EXPECT_TRUE(form->StatusText.startsWith(name.mid(1) + U(" — "))) << form->StatusText.toStdString();
+  EXPECT_TRUE(form->ListBox1[1].startsWith(name + U("(")));
+  form->RzStringGrid1DblClick();
+  ASSERT_EQ(ui.analyses.size(), 1);
+  EXPECT_EQ(U("张") + ui.analyses[0].given, name);
+  ASSERT_TRUE(form->RzBitBtn7Enabled);
+  form->RzBitBtn7Click();  // 继续显示
+  EXPECT_EQ(form->gridRows[0][0], U("1"));
+  EXPECT_NE(form->gridRows[1][1], name);
+  EXPECT_EQ(form->ListBox1.size(), 1000);
+  Run(NamingMode::List);
+  form->RzStringGrid1SelectCell(1);
+  EXPECT_TRUE(form->StatusText.contains(U("　声调 "))) << form->StatusText.toStdString();
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace velmora {
@@ -66,6 +67,34 @@ TEST_F(MainWindowTest, ClickingAModeSwitchesTheLayout) {
   EXPECT_TRUE(child<QLineEdit>("Sorcss")->isHidden());
   EXPECT_FALSE(child<QComboBox>("CBCode")->isEnabled());
   EXPECT_EQ(child<QTabWidget>("RzPageControl2")->tabText(0), QStringLiteral("名字列表"));
+}
+
+// Seven mode buttons, 推荐模式 first: each label fully shown (its size hint fits), none
+// overlapping another or the labels before them, all inside the window; each reaches its mode.
+TEST_F(MainWindowTest, TheModeRowShowsSevenButtonsWhole) {
+  QList<QRadioButton*> buttons = window->findChildren<QRadioButton*>();
+  ASSERT_EQ(buttons.size(), 7);
+  std::sort(buttons.begin(), buttons.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+  EXPECT_EQ(buttons[0]->text(), QStringLiteral("推荐模式"));
+  const QLabel* before = nullptr;  // the rightmost label of the row, "分以上名字"
+  for (QLabel* l : window->findChildren<QLabel*>()) {
+    if (l->y() == buttons[0]->y() && l->isVisible() && (!before || l->x() > before->x())) before = l;
+  }
+  ASSERT_TRUE(before);
+  EXPECT_LE(before->geometry().right(), buttons[0]->x());
+  for (int i = 0; i < buttons.size(); ++i) {
+    QRadioButton* b = buttons[i];
+    EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+    EXPECT_LE(b->geometry().right(), window->width() - 1) << b->text().toStdString();
+    if (i > 0) {
+      EXPECT_LT(buttons[i - 1]->geometry().right(), b->x()) << b->text().toStdString();
+    }
+  }
+  QTest::mouseClick(buttons[0], Qt::LeftButton);
+  EXPECT_EQ(form->mode, NamingMode::Best);
+  EXPECT_EQ(child<QStackedWidget>("LeftPane")->currentWidget()->objectName(), QStringLiteral("RzStringGrid1"));
+  QTest::mouseClick(buttons[1], Qt::LeftButton);
+  EXPECT_EQ(form->mode, NamingMode::Classic);
 }
 
 TEST_F(MainWindowTest, LeavingTheSurnameLoadsThePlans) {

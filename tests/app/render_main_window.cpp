@@ -2,10 +2,12 @@
 // display. One picture per naming mode with the surname 张 (main_classic.png,
 // main_list.png, ...), one after a classic run (main_classic_run.png), one after a run of
 // list, idiom and 美名 mode each (main_list_run.png, ...; in 美名 mode with the third row
-// selected, so that the status strip shows its source, meanings, tones and findings) and one
-// of the window 人工起名服务 (service.png); and the 用字 control: the input rows enlarged,
-// empty and filled (main_yongzi_empty.png, main_yongzi_filled.png), the window filled
-// (main_yongzi.png), a list run with it (main_yongzi_list_run.png) and its dialog (yongzi.png).
+// selected, so that the status strip shows its source, meanings, tones and findings), one of
+// 推荐模式 for a girl born 2024-07-15 10:00 with the second row selected, its reasons in the
+// strip (main_best_run.png), one of the window 人工起名服务 (service.png); and the 用字 control:
+// the input rows enlarged, empty and filled (main_yongzi_empty.png, main_yongzi_filled.png),
+// the window filled (main_yongzi.png), a list run with it (main_yongzi_list_run.png) and its
+// dialog (yongzi.png).
 //
 // Usage: render_main_window [output folder]
 // The program runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise, and
@@ -60,7 +62,8 @@ int main(int argc, char* argv[]) {
   form.controls.Xing.text = QStringLiteral("张");
   form.XingExit();
 
-  static constexpr std::array<std::pair<NamingMode, const char*>, 6> kModes{{
+  static constexpr std::array<std::pair<NamingMode, const char*>, 7> kModes{{
+      {NamingMode::Best, "best"},
       {NamingMode::Classic, "classic"},
       {NamingMode::List, "list"},
       {NamingMode::Idiom, "idiom"},
@@ -138,6 +141,25 @@ int main(int argc, char* argv[]) {
     if (mode == NamingMode::Meiming && grid) grid->selectRow(2);
     ok &= Save(window, out + QStringLiteral("/main_%1_run.png").arg(QLatin1String(name)));
   }
+
+  // 推荐模式 for a girl with a birth date: the chart's note in the strip after the run, then a
+  // selected row's reasons.
+  form.ModeClick(NamingMode::Best);
+  form.controls.CBsex.Select(1);
+  form.controls.SYear.text = QStringLiteral("2024");
+  form.controls.SMonth.text = QStringLiteral("07");
+  form.controls.Sday.text = QStringLiteral("15");
+  form.CBsexClick();
+  timer.restart();
+  form.RzBitBtn6Click();
+  QCoreApplication::processEvents();
+  std::printf("best run: %lld ms, %d names scored; strip: %s\n", static_cast<long long>(timer.elapsed()),
+              form.bestRun.Order() ? form.bestRun.Order()->Total() : 0, qUtf8Printable(form.StatusText));
+  ok &= Save(window, out + QStringLiteral("/main_best_note.png"));
+  if (grid) grid->selectRow(1);
+  QCoreApplication::processEvents();
+  std::printf("best row 2: %s\n", qUtf8Printable(form.StatusText));
+  ok &= Save(window, out + QStringLiteral("/main_best_run.png"));
 
   // The all-names pane close up, three times enlarged, with the second name of the second
   // row selected by a double click: the columns and the selection on the byte-cell grid.

@@ -151,8 +151,13 @@ TEST_F(Report, GoldenMale2000) {
       kSep,
       QString(),
       U("<-----------------------以上内容只作参考----------------------------->"),
+      // After the design's 70 lines: what the chart favours.
+      U("<-----------------------喜用五行----------------------------->"),
+      U("喜用：火、土。忌：水。"),
+      U("理由：日主戊土生于子月，月令子水为土所克，耗身，失令；通根于午，天干己土相帮、丙火相生；"
+        "扶身32分（满分100，50分为界），身弱。财多身弱，宜土（比劫）分财，火（印）生身。生于隆冬，天寒地冻，先取火调候。"),
   };
-  ASSERT_EQ(expected.size(), 70);
+  ASSERT_EQ(expected.size(), 73);
   ASSERT_EQ(pane_.size(), expected.size());
   for (qsizetype i = 0; i < expected.size(); ++i) EXPECT_EQ(pane_[i], expected[i]) << "line " << i + 1;
   EXPECT_TRUE(ui_.messages.isEmpty());
@@ -221,7 +226,7 @@ TEST_F(Report, ColumnBlocks) {
 TEST_F(Report, LeapMonthHasNoSeasonLine) {
   // 2023-03-22 is the first day of the leap second month.
   ASSERT_EQ(Write(Input("2023-03-22")), BaziOutcome::Written);
-  EXPECT_EQ(pane_.size(), 69);
+  EXPECT_EQ(pane_.size(), 72);
   EXPECT_EQ(pane_[3], U("农历：癸卯(兔年)闰二月初一"));
   EXPECT_EQ(pane_[53], kSep);
   EXPECT_TRUE(pane_[54].startsWith(U("穷通宝鉴调候用神："))) << pane_[54].toStdString();
@@ -236,14 +241,14 @@ TEST_F(Report, LunarInputIsConverted) {
 
 TEST_F(Report, TermHintFollowsTheEightCharacters) {
   // 立春 2021 came at 22:58:39 on 3 February: at 23:30 the fixed windows still say 丑 and
-  // the old year; at 22:00 both agree and the report keeps its 70 lines.
+  // the old year; at 22:00 both agree and the report keeps its 73 lines.
   ASSERT_EQ(Write(Input("2021-02-03", "子 23")), BaziOutcome::Written);
-  ASSERT_EQ(pane_.size(), 71);
+  ASSERT_EQ(pane_.size(), 74);
   EXPECT_EQ(pane_[10], U("八字：庚子   己丑   壬午   庚子"));
   EXPECT_EQ(pane_[11], U("节气提示：出生在立春（2021-02-03 22:58:39）之后，按交节时刻月柱为庚寅，年柱为辛丑。"));
   EXPECT_TRUE(pane_[12].startsWith(U("遁藏：")));
   ASSERT_EQ(Write(Input("2021-02-03", "亥 22")), BaziOutcome::Written);
-  EXPECT_EQ(pane_.size(), 70);
+  EXPECT_EQ(pane_.size(), 73);
 }
 
 TEST_F(Report, EndsSilentlyAfterLine59WithoutDream) {

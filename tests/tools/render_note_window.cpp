@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
   memo->verticalScrollBar()->setValue(17);  // line 18, the luck pillars' ten gods
   ok &= Save(*window, out + QStringLiteral("/note_bazi_rows.png"));
 
-  window->resize(window->width(), 1180);
+  window->resize(window->width(), 1240);  // 73 lines: the design's 70 and the 喜用 section
   memo->verticalScrollBar()->setValue(0);
   ok &= Save(*window, out + QStringLiteral("/note_bazi_full.png"));
 

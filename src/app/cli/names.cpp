@@ -1,9 +1,10 @@
 // velmora-cli names: what a naming mode finds, on the command line.
 //
 //   velmora-cli names SURNAME [--sex 男|女] [--form 单字名|双字名]
-//                     [--mode classic|list|idiom|meiming] [--plan ITEM]
+//                     [--mode best|classic|list|idiom|meiming] [--plan ITEM]
 //                     [--fixed 字 --at 2|3] [--min N] [--seed N] [--explain] [--data DIR]
 //                     [--grid] [--avoid 字字 --want 字字]
+//                     [--calendar 公历|农历 --date YYYY-M-D --hour H --minute M]   (best only)
 //   velmora-cli names SURNAME --mode poetry|zuhe --text FILE [...]   (names_poetry.cpp)
 //
 // Sets the main window's inputs as given, loads the stroke plans as leaving the surname
@@ -13,7 +14,8 @@
 // and in 美名 mode a tab and the source line the status strip shows. Names come in the
 // window's order: classic names in the nine-slice order; list and idiom names page by page
 // in the grid's random order (--seed N repeats a run; without it each run draws anew); 美名
-// names in its own order. --explain adds a tab and what the status strip says of the name:
+// names in its own order; 推荐模式 (best, names_best.cpp) in its quality order, balanced to the
+// chart of --date. --explain adds a tab and what the status strip says of the name:
 // the meanings of its characters, its tone pattern and the findings of the name checks.
 // --refused prints instead only the names the checks leave out, each with its findings, from
 // a run that keeps them all: what a consultant reads to judge the checks.
@@ -25,6 +27,8 @@
 // A mode is one row of kModes: its name and the function that runs it.
 #include "app/cli/commands.h"
 #include "app/cli/common.h"
+#include "bazi/birth.h"
+#include "generation/best_run.h"
 #include "generation/classic.h"
 #include "generation/list_run.h"
 #include "generation/name_item.h"
@@ -49,14 +53,16 @@ const char* const kUsage =
     "选项:\n"
     "  --sex 男|女                 性别(默认 男)\n"
     "  --form 单字名|双字名        名字形式(默认 双字名)\n"
-    "  --mode classic|list|idiom|meiming|poetry|zuhe\n"
-    "                              经典、列表、成语、美名、诗词、组合模式(默认 classic)\n"
+    "  --mode best|classic|list|idiom|meiming|poetry|zuhe\n"
+    "                              推荐、经典、列表、成语、美名、诗词、组合模式(默认 classic)\n"
     "  --text 文件                 诗词模式与组合模式: 已选诗词或输入的文字(UTF-8)\n"
     "  --plan 方案                 笔画方案, 如 11|10-6(80分) 或 11|10-6(默认 电脑全自动)\n"
     "  --fixed 字 --at 2|3         固定第二字或第三字(默认 第二字)\n"
     "  --min 分                    只取该分数以上的方案(默认 不限)\n"
     "  --seed N                    列表与成语模式: 随机抽取的种子, 同一种子输出同一顺序\n"
-    "  --explain                   每个名字后加制表符和字义、声调及谐音寓意提示\n"
+    "  --calendar 公历|农历 --date 年-月-日 --hour 0..23 --minute 0..59\n"
+    "                              推荐模式: 出生日期与时间, 按八字喜用排序(不给 --date 则不参考八字)\n"
+    "  --explain                   每个名字后加制表符和字义、声调及谐音寓意提示(推荐模式: 推荐理由)\n"
     "  --refused                   只输出因谐音、寓意或重名而被略去的名字及其原因\n"
     "  --grid                      列表、成语与美名模式: 输出结果表格的各列(名称 繁体字 拼音 五行 笔画 五格 三才 分数)\n"
     "  --avoid 字字                不要的字: 名字中一定不用的字(可填多个)\n"
@@ -71,6 +77,7 @@ struct NamesContext {
   NamingControls& controls;
   Query& adoTem;
   Query& adoFenxi;
+  QString folder;
   NameFilter filter;
   quint64 seed = 0;
   bool explain = false;
@@ -139,6 +146,7 @@ struct NamesMode {
 };
 
 constexpr NamesMode kModes[] = {
+    {"best", [](NamesContext& ctx) { return RunNamesBest(ctx.controls, ctx.adoTem, ctx.folder, ctx.filter, ctx.explain, ctx.refused); }},
     {"classic", RunClassic},
     {"list", [](NamesContext& ctx) { return RunListKind(ctx, ListKind::List); }},
     {"idiom", [](NamesContext& ctx) { return RunListKind(ctx, ListKind::Idiom); }},
@@ -149,8 +157,34 @@ const QStringList& OptionNames() {
   static const QStringList names = QStringList{
       QStringLiteral("--sex"),   QStringLiteral("--form"), QStringLiteral("--mode"), QStringLiteral("--plan"),
       QStringLiteral("--fixed"), QStringLiteral("--at"),   QStringLiteral("--min"),  QStringLiteral("--data"),
-      QStringLiteral("--seed")} + WishOptionNames();
+      QStringLiteral("--seed"), QStringLiteral("--calendar"), QStringLiteral("--date"), QStringLiteral("--hour"),
+      QStringLiteral("--minute")} + WishOptionNames();
   return names;
+}
+
+// The birth boxes from --calendar, --date, --hour and --minute, as the window lists them
+// (07, 子 0, 05); left at the start values without --date, so that no chart is read.
+QString SetBirthBoxes(const ParsedArgs& args, NamingControls& c) {
+  const QStringList options = {QStringLiteral("--calendar"), QStringLiteral("--date"), QStringLiteral("--hour"),
+                               QStringLiteral("--minute")};
+  const bool any = std::any_of(options.cbegin(), options.cend(), [&](const QString& o) { return args.Has(o); });
+  if (!any) return QString();
+  if (args.Value(QStringLiteral("--mode")) != QStringLiteral("best")) return QStringLiteral("出生日期选项只用于推荐模式(--mode best)");
+  if (!args.Has(QStringLiteral("--date"))) return QStringLiteral("--calendar、--hour、--minute 需与 --date 同用");
+  BirthOptions birth;
+  if (const QString e = ReadBirthOptions(args, birth); !e.isEmpty()) return e;
+  bool ok = false;
+  const int minute = birth.minute.toInt(&ok);
+  if (!ok || minute < 0 || minute > 59) return QStringLiteral("--minute 是 0 到 59 的整数");
+  auto two = [](const QString& n) { return QStringLiteral("%1").arg(n.toInt(), 2, 10, QLatin1Char('0')); };
+  c.ComDate.Select(birth.calendarKind);
+  c.SYear.text = birth.year;
+  c.SMonth.text = two(birth.month);
+  c.Sday.text = two(birth.day);
+  c.Shour.text = birth.hour;
+  c.CBFen.text = two(birth.minute);
+  if (!bazi::PrepareBirth(BirthInputOf(c))) return QStringLiteral("--date 不是有效的出生日期(1900-1-31 至 2100-12-31)");
+  return QString();
 }
 
 // Sets the window's inputs from the options; an error text for a value of the wrong form.
@@ -174,7 +208,7 @@ QString SetControls(const ParsedArgs& args, NamingControls& c) {
   c.CBFeeXX.checked = args.Has(QStringLiteral("--min"));
   c.ZuidiFee.text = args.Value(QStringLiteral("--min"));
   if (c.CBFeeXX.checked && !IsInteger(text::Trim(c.ZuidiFee.text))) return QStringLiteral("--min 必须是整数");
-  return QString();
+  return SetBirthBoxes(args, c);
 }
 
 // Selects the plan item: its text as the list holds it, or without its score tag.
@@ -237,7 +271,7 @@ int RunNames(const QStringList& arguments) {
                          .arg(args.Value(QStringLiteral("--plan")), surname, controls.CBCode.items.join(QLatin1Char(' '))));
     if (const QString e = WishesRefused(adoTem, wishes, controls.CBsex.index != 1, controls.Gudingzi.text); !e.isEmpty())
       return Refused(e);
-    NamesContext ctx{controls, adoTem, adoFenxi, NameFilter::ForFolder(DataFolder(args)).WithWishes(wishes), seed, explain};
+    NamesContext ctx{controls, adoTem, adoFenxi, DataFolder(args), NameFilter::ForFolder(DataFolder(args)).WithWishes(wishes), seed, explain};
     ctx.grid = args.flags.contains(QStringLiteral("--grid"));
     if (args.flags.contains(QStringLiteral("--refused"))) {
       ctx.refused = ctx.filter.Checker();

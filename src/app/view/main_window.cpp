@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 namespace velmora {
@@ -266,7 +267,7 @@ void MainWindow::setupInputs() {
   stopButton_ = MakeButton("RzBitBtn7", QStringLiteral("停止取名"), this);
   stopButton_->setGeometry(933, kRow1 - 1, 60, kInputHeight + 2);
 
-  // Second row: fixed character, score bounds, the six modes.
+  // Second row: fixed character, 用字, score bounds, the seven modes.
   addCombo("CBdijizi", c.CBdijizi, 12, kRow2, 64, false, 8);
   gudingziLabel_ = addLabel(QStringLiteral("固定为"), 80, kRow2, 38);
   QLineEdit* fixed = addEdit("Gudingzi", c.Gudingzi, 118, kRow2, 30, [this] { form_.GudingziExit(); });
@@ -274,32 +275,35 @@ void MainWindow::setupInputs() {
   fixed->setAlignment(Qt::AlignCenter);
   // 用字: the characters a family avoids or wants, in a dialog; the caption tells whether any are set.
   yongziButton_ = MakeButton("BtnYongzi", QStringLiteral("用字…"), this);
-  yongziButton_->setGeometry(152, kRow2 - 1, 46, kInputHeight + 2);
-  addCheck("CBFeeXX", c.CBFeeXX, QStringLiteral("只取"), 206, kRow2, 48);
-  QLineEdit* lowest = addEdit("ZuidiFee", c.ZuidiFee, 254, kRow2, 30, [this] { form_.ZuidiFeeExit(); });
+  yongziButton_->setGeometry(150, kRow2 - 1, 42, kInputHeight + 2);
+  addCheck("CBFeeXX", c.CBFeeXX, QStringLiteral("只取"), 196, kRow2, 48);
+  QLineEdit* lowest = addEdit("ZuidiFee", c.ZuidiFee, 244, kRow2, 30, [this] { form_.ZuidiFeeExit(); });
   lowest->setAlignment(Qt::AlignCenter);
-  zuidiFeeLabel_ = addLabel(QStringLiteral("分以上名字"), 287, kRow2, 62);
-  addCheck("CBInitFee", c.CBInitFee, QStringLiteral("挑选"), 360, kRow2, 48);
-  QLineEdit* pick = addEdit("Sorcss", c.Sorcss, 408, kRow2, 30, [this] { form_.SorcssExit(); });
+  zuidiFeeLabel_ = addLabel(QStringLiteral("分以上名字"), 276, kRow2, 62);
+  addCheck("CBInitFee", c.CBInitFee, QStringLiteral("挑选"), 344, kRow2, 48);
+  QLineEdit* pick = addEdit("Sorcss", c.Sorcss, 392, kRow2, 30, [this] { form_.SorcssExit(); });
   pick->setAlignment(Qt::AlignCenter);
-  sorcssLabel_ = addLabel(QStringLiteral("分以上名字"), 441, kRow2, 62);
+  sorcssLabel_ = addLabel(QStringLiteral("分以上名字"), 424, kRow2, 62);
 
-  // The radio buttons in the order of NamingMode.
-  static constexpr std::array<std::pair<const char*, const char16_t*>, 6> kModes{{
-      {"RzRadioButton6", u"经典模式"},
-      {"RzRadioButton7", u"列表模式"},
-      {"RzRadioButton9", u"成语模式"},
-      {"RzRadioButton1", u"诗词模式"},
-      {"RzRadioButton8", u"美名模式"},
-      {"RzRadioButton2", u"组合模式"},
+  // The mode buttons, 推荐模式 first; each button's id is its NamingMode. Seven buttons of 72
+  // pixels (a label's drawn text is 65), 73 apart, fill the row from 488 to 998.
+  static constexpr std::array<std::tuple<const char*, const char16_t*, NamingMode>, 7> kModes{{
+      {"RzRadioButton3", u"推荐模式", NamingMode::Best},
+      {"RzRadioButton6", u"经典模式", NamingMode::Classic},
+      {"RzRadioButton7", u"列表模式", NamingMode::List},
+      {"RzRadioButton9", u"成语模式", NamingMode::Idiom},
+      {"RzRadioButton1", u"诗词模式", NamingMode::Poetry},
+      {"RzRadioButton8", u"美名模式", NamingMode::Meiming},
+      {"RzRadioButton2", u"组合模式", NamingMode::Zuhe},
   }};
   modes_ = new QButtonGroup(this);
   modes_->setExclusive(true);
   for (int i = 0; i < static_cast<int>(kModes.size()); ++i) {
-    auto* radio = new QRadioButton(QString::fromUtf16(kModes[i].second), this);
-    radio->setObjectName(QString::fromLatin1(kModes[i].first));
-    radio->setGeometry(512 + i * 78, kRow2, 74, kInputHeight);
-    modes_->addButton(radio, i);
+    const auto& [name, label, mode] = kModes[static_cast<std::size_t>(i)];
+    auto* radio = new QRadioButton(QString::fromUtf16(label), this);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(488 + i * 73, kRow2, 72, kInputHeight);
+    modes_->addButton(radio, static_cast<int>(mode));
   }
 }
 
