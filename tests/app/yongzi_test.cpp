@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,7 +145,12 @@ TEST_F(YongziTest, NoInputControlOverlapsAnother) {
       EXPECT_FALSE(inputs[i]->geometry().intersects(inputs[j]->geometry())) << Name(inputs[i]) << " / " << Name(inputs[j]);
     }
   }
-  // and the button's caption fits it
+  // and every caption fits its control
+  for (QWidget* w : inputs) {
+    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+      EXPECT_GE(box->width(), box->sizeHint().width()) << Name(box);
+    }
+  }
   QPushButton* button = child<QPushButton>("BtnYongzi");
   EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width());
 }

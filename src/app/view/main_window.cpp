@@ -269,24 +269,24 @@ void MainWindow::setupInputs() {
 
   // Second row: fixed character, 用字, score bounds, the seven modes.
   addCombo("CBdijizi", c.CBdijizi, 12, kRow2, 64, false, 8);
-  gudingziLabel_ = addLabel(QStringLiteral("固定为"), 80, kRow2, 38);
-  QLineEdit* fixed = addEdit("Gudingzi", c.Gudingzi, 118, kRow2, 30, [this] { form_.GudingziExit(); });
+  gudingziLabel_ = addLabel(QStringLiteral("固定为"), 78, kRow2, 38);
+  QLineEdit* fixed = addEdit("Gudingzi", c.Gudingzi, 116, kRow2, 30, [this] { form_.GudingziExit(); });
   fixed->setValidator(new GbkLengthValidator(2, fixed));
   fixed->setAlignment(Qt::AlignCenter);
   // 用字: the characters a family avoids or wants, in a dialog; the caption tells whether any are set.
   yongziButton_ = MakeButton("BtnYongzi", QStringLiteral("用字…"), this);
-  yongziButton_->setGeometry(150, kRow2 - 1, 42, kInputHeight + 2);
-  addCheck("CBFeeXX", c.CBFeeXX, QStringLiteral("只取"), 196, kRow2, 48);
-  QLineEdit* lowest = addEdit("ZuidiFee", c.ZuidiFee, 244, kRow2, 30, [this] { form_.ZuidiFeeExit(); });
+  yongziButton_->setGeometry(148, kRow2 - 1, 44, kInputHeight + 2);
+  addCheck("CBFeeXX", c.CBFeeXX, QStringLiteral("只取"), 194, kRow2, 49);
+  QLineEdit* lowest = addEdit("ZuidiFee", c.ZuidiFee, 243, kRow2, 28, [this] { form_.ZuidiFeeExit(); });
   lowest->setAlignment(Qt::AlignCenter);
-  zuidiFeeLabel_ = addLabel(QStringLiteral("分以上名字"), 276, kRow2, 62);
-  addCheck("CBInitFee", c.CBInitFee, QStringLiteral("挑选"), 344, kRow2, 48);
-  QLineEdit* pick = addEdit("Sorcss", c.Sorcss, 392, kRow2, 30, [this] { form_.SorcssExit(); });
+  zuidiFeeLabel_ = addLabel(QStringLiteral("分以上名字"), 272, kRow2, 62);
+  addCheck("CBInitFee", c.CBInitFee, QStringLiteral("挑选"), 337, kRow2, 49);
+  QLineEdit* pick = addEdit("Sorcss", c.Sorcss, 386, kRow2, 28, [this] { form_.SorcssExit(); });
   pick->setAlignment(Qt::AlignCenter);
-  sorcssLabel_ = addLabel(QStringLiteral("分以上名字"), 424, kRow2, 62);
+  sorcssLabel_ = addLabel(QStringLiteral("分以上名字"), 415, kRow2, 62);
 
-  // The mode buttons, 推荐模式 first; each button's id is its NamingMode. Seven buttons of 72
-  // pixels (a label's drawn text is 65), 73 apart, fill the row from 488 to 998.
+  // The mode buttons, 推荐模式 first; each button's id is its NamingMode. Seven buttons of 73
+  // pixels (a label's size hint), 74 apart, fill the row from 482 to 998.
   static constexpr std::array<std::tuple<const char*, const char16_t*, NamingMode>, 7> kModes{{
       {"RzRadioButton3", u"推荐模式", NamingMode::Best},
       {"RzRadioButton6", u"经典模式", NamingMode::Classic},
@@ -302,7 +302,7 @@ void MainWindow::setupInputs() {
     const auto& [name, label, mode] = kModes[static_cast<std::size_t>(i)];
     auto* radio = new QRadioButton(QString::fromUtf16(label), this);
     radio->setObjectName(QString::fromLatin1(name));
-    radio->setGeometry(488 + i * 73, kRow2, 72, kInputHeight);
+    radio->setGeometry(482 + i * 74, kRow2, 73, kInputHeight);
     modes_->addButton(radio, static_cast<int>(mode));
   }
 }
