@@ -3,6 +3,7 @@
 
 #include "calendar/vocabulary.h"
 #include "naming/name_check.h"
+#include "naming/pinyin.h"
 
 #include <QRegularExpression>
 
@@ -26,6 +27,7 @@ constexpr double kPoemPerDoubling = 3, kPoemMost = 12;
 constexpr double kIdiom = 6;
 constexpr double kWordiness = 5;
 constexpr double kSound = 15;
+constexpr double kEchoesSurname = -12;
 constexpr double kOneToneClass = -6;
 constexpr double kTonesDiffer = 2;
 constexpr double kFirstFavoured = 22, kSecondFavoured = 8, kAvoided = -10;
@@ -51,6 +53,9 @@ double Taste(const BestChar& c, bool male) {
   if (other >= kLeanFrom && other >= 3 * (own + 1)) taste += kLeansAway;
   return taste;
 }
+
+// A character's syllable in a name, without tone: its reading in names, else the word list's.
+QString Syllable(const BestChar& c) { return naming::Toneless(c.reading.isEmpty() ? c.pinyin : c.reading); }
 
 bool CuratedSuits(const CuratedPair& p, bool male) {
   return p.xb == QStringLiteral("1") || p.xb == (male ? QStringLiteral("男") : QStringLiteral("女"));
@@ -126,6 +131,7 @@ void BestOrder::Push(int plan, int order, const BestChar* a, const BestChar* b) 
     if (!c) continue;
     score += Taste(*c, in_.male);
     if (c->sexed) score += kSexed;
+    if (in_.surnameSyllables.contains(Syllable(*c))) score += kEchoesSurname;
   }
   // Tone classes: all alike (张嘉哲 平平平) reads flat.
   const QChar last = b ? b->tone : a->tone;

@@ -25,7 +25,8 @@
 //   a pair that reads as an everyday word (the name checks' wordiness: 春风, 白云), unless
 //     curated, −5 × log2(1 + wordiness);
 //   sound: a finding of the name checks (three syllables of one tone, a repeated syllable,
-//     initial or final) −15; surname and given name all of one tone class (张嘉哲 平平平)
+//     initial or final) −15; a given character that sounds like a surname character (陈彦辰,
+//     欧阳睿阳) −12; surname and given name all of one tone class (张嘉哲 平平平)
 //     −6; two given-name characters of different tone class +2;
 //   the chart, when the birth boxes hold a usable date: a character of the first favoured
 //     element +22, of the second +8, of an element to avoid −10; a character on which the
@@ -47,6 +48,7 @@
 #include "generation/name_filter.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -63,6 +65,7 @@ struct BestPlan {
 struct BestInputs {
   QString surname;         // trimmed
   QChar surnameTone;       // 平 or 仄 of its last character; null when unknown
+  QStringList surnameSyllables;  // each character's reading as a surname, without tones
   bool male = true;
   bool twoChars = true;
   std::optional<BestChar> fixed;  // the fixed character, with its strokes and element

@@ -100,6 +100,9 @@ int BestRun::Open(const NamingControls& controls, Query& adoTem, const QString& 
   in.surname = surname;
   const SurnameChar& last = surnameInfo_.second.pinyin.isEmpty() ? surnameInfo_.first : surnameInfo_.second;
   in.surnameTone = last.pinyin.isEmpty() ? QChar() : naming::ToneClass(naming::ToneOf(last.pinyin));
+  for (const SurnameChar* c : {&surnameInfo_.first, &surnameInfo_.second}) {
+    if (!c->pinyin.isEmpty()) in.surnameSyllables << naming::Toneless(c->pinyin);
+  }
   in.male = list.male;
   in.twoChars = list.twoChars;
   in.fixedSecond = list.fixedSecond;

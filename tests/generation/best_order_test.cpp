@@ -156,6 +156,19 @@ TEST(BestOrder, SexPlaceSurnameAndDoubling) {
   data->AddCurated(U("安安"), {U("1"), U("modern"), U("平安")});
   const std::vector<QString> names = Order(data, Inputs(true));
   EXPECT_NE(std::find(names.begin(), names.end(), U("安安")), names.end());
+
+  // A character that sounds like the surname (章 after 张) comes after all its equals.
+  auto echo = std::make_shared<BestData>();
+  BestChar zhang = Char("章", 5, kFire);
+  zhang.reading = U("zhāng");
+  echo->AddChar(zhang);
+  echo->AddChar(Char("晨", 5, kFire));
+  echo->AddChar(Char("安", 5, kEarth));
+  BestInputs in = Inputs(true);
+  in.surnameSyllables = {U("zhang")};
+  const std::vector<QString> echoed = Order(echo, in);
+  ASSERT_EQ(echoed.size(), 6u);
+  for (std::size_t i = 0; i < echoed.size(); ++i) EXPECT_EQ(echoed[i].contains(U("章")), i >= 2) << echoed[i].toStdString();
 }
 
 // A curated good name comes before a pair of far better-ranked characters that nobody
