@@ -236,10 +236,10 @@ NameChecker::NameChecker(const QString& folder) {
   });
 }
 
-const NameChecker::Char* NameChecker::SurnameChar(QStringView surname, int i) const {
+const NameChecker::Char* NameChecker::SurnameChar(const QString& surname, int i) const {
   // The whole surname first, so that a compound reads as one (尉迟 yù chí, though 尉 alone
   // is wèi); then the character alone.
-  auto it = surnames_.constFind(surname.toString());
+  auto it = surnames_.constFind(surname);
   if (it != surnames_.cend()) return &it.value()[static_cast<std::size_t>(i)];
   if (surname.size() < 2) return nullptr;
   it = surnames_.constFind(QString(surname[i]));
@@ -252,9 +252,12 @@ int NameChecker::Wordiness(const QString& pair) const { return wordiness_.value(
 // when asked), handing each to visit; visit returns true to stop.
 template <typename Visit>
 void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, Visit&& visit) const {
-  const QString full = surname.toString() + given.toString();
-  const int n = static_cast<int>(full.size());
+  const int n = static_cast<int>(surname.size() + given.size());
   if (given.isEmpty() || n > 5) return;
+  // Every name of a run passes here: one copy of each text, each hash looked up once.
+  const QString givenText = given.toString();
+  const QString surnameText = surname.toString();
+  const QString full = surnameText + givenText;
   if (const auto f = famous_.constFind(full); f != famous_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}})) return;
   // A compound surname with the first given character may spell a famous name by itself:
   // 欧阳锋轩 holds 欧阳锋. (Two characters would catch too many ordinary names: 王维嘉.)
@@ -263,17 +266,17 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
         f != famous_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
       return;
   }
-  if (const auto f = famousGiven_.constFind(given.toString());
+  if (const auto f = famousGiven_.constFind(givenText);
       f != famousGiven_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
     return;
-  const auto pair = pairs_.constFind(given.toString());
+  const auto pair = pairs_.constFind(givenText);
   if (pair != pairs_.cend() && visit(Hit{FindingKind::Meaning, pair.value(), {}})) return;
-  if (const auto p = plain_.constFind(given.toString()); p != plain_.cend() && visit(Hit{FindingKind::Meaning, p.value(), {}}))
+  if (const auto p = plain_.constFind(givenText); p != plain_.cend() && visit(Hit{FindingKind::Meaning, p.value(), {}}))
     return;
   // Two numerals make a number, not a name: 三千, 一百.
   static const QString kNumerals = QStringLiteral("零一二三四五六七八九十百千万亿两");
   if (given.size() == 2 && kNumerals.contains(given[0]) && kNumerals.contains(given[1]) &&
-      visit(Hit{FindingKind::Meaning, -1, QStringLiteral("“%1”是数字，不像名字").arg(given.toString())}))
+      visit(Hit{FindingKind::Meaning, -1, QStringLiteral("“%1”是数字，不像名字").arg(givenText)}))
     return;
 
   int ids[5];
@@ -281,7 +284,7 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   static const Char kUnknown;
   const int s = static_cast<int>(surname.size());
   for (int i = 0; i < n; ++i) {
-    const Char* read = i < s ? SurnameChar(surname, i) : nullptr;
+    const Char* read = i < s ? SurnameChar(surnameText, i) : nullptr;
     const auto it = read ? chars_.cend() : chars_.constFind(full[i]);
     info[i] = read ? read : it == chars_.cend() ? &kUnknown : &it.value();
     ids[i] = info[i]->syllable;
@@ -289,7 +292,7 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   // A pairing a given character is flagged for, spelt out in the name: each word once, and
   // not again when the name is a listed pair already.
   QStringList told;
-  if (pair != pairs_.cend()) told << given.toString();
+  if (pair != pairs_.cend()) told << givenText;
   for (int i = s; i < n; ++i) {
     for (const auto& [word, reason] : info[i]->risks) {
       if (!full.contains(word) || told.contains(word)) continue;
@@ -306,6 +309,7 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   for (int k = 0; k < 4; ++k) {
     const Stretch& st = stretches[k];
     if (st.from < 0 || st.length < 2 || st.from + st.length > n || (k > 0 && st.length == n)) continue;
+    if (k == 3 && s == 1) continue;  // with one surname character it is the second stretch again
     // Every reading a reader may give the stretch: the name readings, and the other
     // readings of a polyphone a reader may be unsure of.
     auto w = bySound_.cend();

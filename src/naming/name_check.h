@@ -127,7 +127,7 @@ class NameChecker {
   Finding Describe(const Hit& hit) const;
   // Character i of the surname as read in the surname (table xs: 曾 zēng, 尉 yù in 尉迟), or
   // nullptr when the surname is not listed and the character's own reading stands.
-  const Char* SurnameChar(QStringView surname, int i) const;
+  const Char* SurnameChar(const QString& surname, int i) const;
 
   QHash<QChar, Char> chars_;
   QStringList syllables_;
