@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
       // Statistics let the query planner pick the right index for the joins of zh
       // with word; the files are read-only afterwards, so they never go stale.
       db.Exec(QStringLiteral("ANALYZE"));
+      // Packed pages: zh, written plan by plan, leaves an eighth of its pages empty (5 MB).
+      db.Exec(QStringLiteral("VACUUM"));
     }
     for (std::size_t i = 0; i < targets.size(); ++i) {
       const std::filesystem::path final =
