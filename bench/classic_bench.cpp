@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,14 +113,26 @@ BENCHMARK(BM_ClassicRunAllPlans)->Unit(benchmark::kMillisecond)->Iterations(7);
 // The same run's statements alone, on the calling thread, without form or view: the
 // floor under the total above, and (first_name_ms, when the first statement has returned
 // its rows) under the first row.
-void BM_ClassicStatementsOnly(benchmark::State& state) {
+// The run's statements on the calling thread, on a connection of their own.
+struct Statements {
   SilentUi ui;
-  FrmQiming form(ui, ProgramFolder());
-  if (!TypeZhang(state, form)) return;
-  const ClassicInputs inputs = ClassicInputs::From(form.controls);
-  Connection connection(DbConnectionText(DbFile::PelvanoMain, ProgramFolder()));
-  Query query(connection);
+  FrmQiming form{ui, ProgramFolder()};
+  Connection connection{DbConnectionText(DbFile::PelvanoMain, ProgramFolder())};
+  Query query{connection};
   std::atomic<bool> running{true};
+  ClassicInputs inputs;
+  // False (and the benchmark skipped) when the databases are missing.
+  bool Ready(benchmark::State& state) {
+    if (!TypeZhang(state, form)) return false;
+    inputs = ClassicInputs::From(form.controls);
+    return true;
+  }
+  void Run(const std::function<void(const QString&)>& emitName) { MakeClassicNames(inputs, query, running, emitName); }
+};
+
+void BM_ClassicStatementsOnly(benchmark::State& state) {
+  Statements run;
+  if (!run.Ready(state)) return;
   qsizetype names = 0;
   // Also as CPU time of this thread, which a loaded machine inflates far less.
   std::vector<double> total, firstName, totalCpu, firstNameCpu;
@@ -128,7 +141,7 @@ void BM_ClassicStatementsOnly(benchmark::State& state) {
     QElapsedTimer clock;
     clock.start();
     const double cpu = ThreadCpuMs();
-    MakeClassicNames(inputs, query, running, [&](const QString&) {
+    run.Run([&](const QString&) {
       if (names++ > 0) return;
       firstName.push_back(clock.nsecsElapsed() / 1e6);
       firstNameCpu.push_back(ThreadCpuMs() - cpu);
@@ -147,15 +160,10 @@ BENCHMARK(BM_ClassicStatementsOnly)->Unit(benchmark::kMillisecond)->Iterations(5
 // The filter every name of that run passes (the name checks, with no 用字), over the run's
 // 51,241 names: the share of the total the checks take on the worker.
 void BM_ClassicNameChecks(benchmark::State& state) {
-  SilentUi ui;
-  FrmQiming form(ui, ProgramFolder());
-  if (!TypeZhang(state, form)) return;
-  const ClassicInputs inputs = ClassicInputs::From(form.controls);
-  Connection connection(DbConnectionText(DbFile::PelvanoMain, ProgramFolder()));
-  Query query(connection);
-  std::atomic<bool> running{true};
+  Statements run;
+  if (!run.Ready(state)) return;
   QStringList given;
-  MakeClassicNames(inputs, query, running, [&](const QString& item) { given << item.mid(1, item.indexOf(QLatin1Char('(')) - 1); });
+  run.Run([&](const QString& item) { given << item.mid(1, item.indexOf(QLatin1Char('(')) - 1); });
   const NameFilter filter = NameFilter::ForFolder(ProgramFolder());
   const QString surname = QStringLiteral("张");
   qsizetype kept = 0;
