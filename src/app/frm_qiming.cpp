@@ -296,11 +296,11 @@ void FrmQiming::MakeListNames(int mode) {
     const quint64 seed = QRandomGenerator::system()->generate64();
     ListInputs in = ListInputs::From(controls);
     in.filter = NamingFilter();
-    if (listRun.Open(kind, in, *ADOTem, *ADOFenxi, seed) > 0) {
-      ShowNextPage();
-    } else {
+    // No record, or records the name checks and the 用字 all refuse: the same notice.
+    const bool found = listRun.Open(kind, in, *ADOTem, *ADOFenxi, seed) > 0;
+    if (found) ShowNextPage();
+    if (!found || gridRows.empty() || gridRows.front()[1].isEmpty())
       ui_.ShowNotice(QStringLiteral("没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。"));
-    }
   } catch (const std::exception&) {
     // ends quietly; the lists emptied above stay empty
   }

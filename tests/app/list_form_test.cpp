@@ -93,6 +93,24 @@ TEST_F(GridForm, NoRowsGivesTheNoticeAndKeepsThePage) {
   EXPECT_EQ(form->gridRows[0][1], first);
 }
 
+// Records found but every one refused (here by the 用字) give the same notice, not an
+// empty grid without a word.
+TEST_F(GridForm, EveryRecordRefusedGivesTheNotice) {
+  form->controls.CBXingshi.Select(1);  // 单字名: few names to a plan
+  form->CBXingshiClick();
+  form->controls.CBCode.Select(1);
+  Run(NamingMode::List);
+  QString given;
+  for (const GridRow& row : form->gridRows) given += row[1].mid(1);
+  ASSERT_FALSE(given.isEmpty());
+  ASSERT_TRUE(ui.notices.isEmpty());
+  form->wishes.avoid = given;
+  form->RzBitBtn6Click();
+  EXPECT_GT(paging().TotalFound, 0);
+  EXPECT_TRUE(form->gridRows[0][1].isEmpty());
+  EXPECT_EQ(ui.notices, QStringList({U("没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。")}));
+}
+
 TEST_F(GridForm, ASurnameWithALeadingBlankGivesNothing) {
   form->controls.Xing.text = U(" 张");
   Run(NamingMode::Idiom);
