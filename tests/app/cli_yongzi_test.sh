@@ -46,4 +46,17 @@ expect 2 names 张 --mode poetry --text "$tmp/text.txt" --want 1
 expect 1 names 张 --want 曾
 expect 1 names 张 --fixed 雨 --avoid 雨
 expect 1 names 张 --want 婷
+
+# Avoiding every character one plan gives: no name, and the notice says so (exit 0, as a
+# run that finds nothing).
+one="names 张 --form 单字名 --mode list --plan 11|22 --data $data"
+# shellcheck disable=SC2086
+all=$("$cli" $one | cut -f1 | sed 's/(.*//; s/^张//' | tr -d '\n')
+# shellcheck disable=SC2086
+"$cli" $one --avoid "$all" >"$tmp/out" 2>"$tmp/err"
+if [ -z "$all" ] || [ -s "$tmp/out" ] || ! grep -q 没有符合要求的名字 "$tmp/err"; then
+  echo "FAIL every name avoided: '$all', $(wc -l <"$tmp/out") lines, $(head -c 200 "$tmp/err")"; failed=1
+else
+  echo "ok every name of 11|22 avoided ($all): the notice"
+fi
 exit $failed

@@ -119,14 +119,16 @@ int RunListKind(NamesContext& ctx, ListKind kind) {
   } catch (const SilentStop&) {
     return Refused(QStringLiteral("姓必须是一个或两个汉字"));
   }
+  const auto none = [] { std::fprintf(stderr, "%s\n", "没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。"); };
   if (total == 0) {
-    std::fprintf(stderr, "%s\n", "没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。");
+    none();
     return kExitOk;
   }
   // Page by page, as the grid shows them.
   constexpr int kPageSize = 500;
   std::vector<GridRow> rows(kPageSize);
   QStringList sources(kPageSize);
+  qsizetype printed = 0;
   while (!run.paging.AllShown()) {
     QStringList items;
     sources.fill(QString());
@@ -136,7 +138,10 @@ int RunListKind(NamesContext& ctx, ListKind kind) {
       if (ctx.grid) PrintLine(QStringList(row.begin() + 1, row.end()).join(QLatin1Char('\t')));
       else ctx.Print(items[i], sources[i]);
     }
+    printed += items.size();
   }
+  // Records found, but the name checks and the 用字 refused every one: as the window says.
+  if (printed == 0 && !ctx.refused) none();
   return kExitOk;
 }
 
