@@ -11,7 +11,7 @@
 // mc, the words a name is compared with (ci the word, py its toneless reading, lb the
 // kind, yy the reason, cs the corpus count): sources/name_checks.tsv (derived from THUOCL,
 // see scripts/derive_name_checks.py) and the project's curated lists
-// sources/curated/bad_sounds.tsv (sound; tease for its comic and everyday words), bad_pairs.tsv (pair) and famous.tsv (fame, or
+// sources/curated/bad_sounds.tsv (sound; tease for its comic and everyday words), bad_pairs.tsv (pair) and famous.tsv (fame, prefix, or
 // given for a given name, written *如花, that evokes the figure with any surname).
 #include "databases.h"
 #include "naming/pinyin.h"
@@ -66,8 +66,10 @@ void BuildZy(const BuildContext& ctx, Database& db) {
 }
 
 // A given name alone that evokes a figure with any surname (如花, 秋香): famous.tsv marks it
-// with a leading *.
+// with a leading *. A surname with the first given character that evokes a family (毛泽…,
+// the generation name of 毛泽东 and his brothers) ends in …, and is kind prefix.
 constexpr QChar kGivenOnly = u'*';
+constexpr QChar kPrefix = u'…';
 
 void BuildMc(const BuildContext& ctx, Database& db) {
   db.Exec(QStringLiteral("CREATE TABLE mc (ci TEXT NOT NULL, py TEXT, lb TEXT NOT NULL, yy TEXT, cs INTEGER)"));
@@ -97,8 +99,9 @@ void BuildMc(const BuildContext& ctx, Database& db) {
     const int name = t->RequireColumn(QStringLiteral("name")), who = t->RequireColumn(QStringLiteral("who"));
     for (const QStringList& r : t->rows) {
       const QString text = r[name].trimmed();
-      const bool given = text.startsWith(kGivenOnly);
-      rows << QVariantList{given ? text.mid(1) : text, QString(), given ? QStringLiteral("given") : QStringLiteral("fame"),
+      const bool given = text.startsWith(kGivenOnly), prefix = text.endsWith(kPrefix);
+      rows << QVariantList{given ? text.mid(1) : prefix ? text.chopped(1) : text, QString(),
+                           given ? QStringLiteral("given") : prefix ? QStringLiteral("prefix") : QStringLiteral("fame"),
                            r[who].trimmed(), 0};
     }
   }

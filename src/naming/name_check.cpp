@@ -196,6 +196,7 @@ NameChecker::NameChecker(const QString& folder) {
       QHash<QString, int>* into = r.lb == QStringLiteral("word")    ? &plain_
                                   : r.lb == QStringLiteral("pair")  ? &pairs_
                                   : r.lb == QStringLiteral("given") ? &famousGiven_
+                                  : r.lb == QStringLiteral("prefix") ? &famousPrefix_
                                   : r.lb == QStringLiteral("fame")  ? &famous_
                                                                     : nullptr;
       if (!into || into->contains(r.ci)) return;
@@ -264,6 +265,12 @@ void NameChecker::Scan(QStringView surname, QStringView given, bool wantSound, V
   if (given.size() == 2 && surname.size() >= 2) {
     if (const auto f = famous_.constFind(full.left(static_cast<int>(surname.size()) + 1));
         f != famous_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
+      return;
+  }
+  // A surname with the first given character that evokes a family: 毛泽睿 (毛泽东's brothers).
+  if (given.size() == 2) {
+    if (const auto f = famousPrefix_.constFind(full.left(static_cast<int>(surname.size()) + 1));
+        f != famousPrefix_.cend() && visit(Hit{FindingKind::Fame, f.value(), {}}))
       return;
   }
   if (const auto f = famousGiven_.constFind(givenText);
@@ -370,7 +377,8 @@ Finding NameChecker::Describe(const Hit& hit) const {
   const Word& w = words_[static_cast<std::size_t>(hit.word)];
   const QString why = w.reason.isEmpty() ? QString() : QStringLiteral("（%1）").arg(w.reason);
   if (w.kind == QStringLiteral("fame")) return {hit.kind, QStringLiteral("与“%1”同名%2").arg(w.text, why)};
-  if (w.kind == QStringLiteral("given")) return {hit.kind, QStringLiteral("“%1”令人想到%2").arg(w.text, w.reason)};
+  if (w.kind == QStringLiteral("given") || w.kind == QStringLiteral("prefix"))
+    return {hit.kind, QStringLiteral("“%1”令人想到%2").arg(w.text, w.reason)};
   if (w.kind == QStringLiteral("pair")) return {hit.kind, QStringLiteral("“%1”：%2").arg(w.text, w.reason)};
   if (w.kind == QStringLiteral("word")) return {hit.kind, QStringLiteral("“%1”是常用词%2").arg(w.text, why)};
   return {hit.kind, (hit.detail.isEmpty() ? QStringLiteral("谐音“%1”%2") : QStringLiteral("含“%1”%2")).arg(w.text, why)};

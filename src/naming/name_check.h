@@ -138,6 +138,7 @@ class NameChecker {
   QHash<QString, int> pairs_;       // a given name read badly
   QHash<QString, int> famous_;      // full names
   QHash<QString, int> famousGiven_; // given names alone
+  QHash<QString, int> famousPrefix_; // a surname with the first given character (毛泽)
   QHash<QString, int> wordiness_;
   QHash<QString, std::vector<Char>> surnames_;  // a listed surname, each character as read in it
 };

@@ -29,7 +29,7 @@ CREATE TABLE mc (ci TEXT, py TEXT, lb TEXT, yy TEXT, cs INTEGER);
 INSERT INTO mc VALUES ('往生','wang sheng','sound','佛教称死亡',0),('易脆','yi cui','sound','容易破碎',0),
   ('博客','bo ke','comic','计算机用语',900),('章程','zhang cheng','comic','法律用语',900),('猪肝','zhu gan','sound','食物',800),('立了','li le','sound','口语',0),('越远','yue yuan','sound','测试',0),('发潮','fa chao','sound','受潮',0),('朝','chao','reading','多音字',0),
   ('鹤化','','pair','旧称人死',0),('工资','gong zi','word','财经用语',700),('李逍遥','','fame','仙剑奇侠传主角',0),('欧阳锋','','fame','金庸小说人物',0),
-  ('如花','','given','电影中的丑角',0),('春风','','common','常用词语',76);
+  ('如花','','given','电影中的丑角',0),('毛泽','','prefix','毛泽东兄弟的名字',0),('春风','','common','常用词语',76);
 )sql";
 
 class NameChecks : public ::testing::Test {
@@ -61,6 +61,8 @@ TEST_F(NameChecks, EachKindWithItsReason) {
       {"李", "逍遥", FindingKind::Fame, "与“李逍遥”同名（仙剑奇侠传主角）"},
       {"欧阳", "如花", FindingKind::Fame, "“如花”令人想到电影中的丑角"},  // any surname
       {"欧阳", "锋轩", FindingKind::Fame, "与“欧阳锋”同名（金庸小说人物）"},  // held by a longer name
+      {"毛", "泽睿", FindingKind::Fame, "“毛泽”令人想到毛泽东兄弟的名字"},  // a family's generation name
+      {"毛", "睿泽", FindingKind::Fame, nullptr},                             // only as the first character
       {"刘", "三千", FindingKind::Meaning, "“三千”是数字，不像名字"},
       {"", "博科", FindingKind::Homophone, "谐音“博客”（计算机用语）"},     // a bare nickname
       {"张", "章", FindingKind::Sound, "“张章”两字同音（zhang），读来拗口"},
