@@ -36,12 +36,7 @@ const char* const kUsage =
 int RunCalendar(const QStringList& arguments) {
   ParsedArgs args;
   // --data is taken as by every command; the month's labels come from built-in tables.
-  const QString error = args.Parse(arguments, {QStringLiteral("--data")});
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  if (const auto exit = ParseCommand(args, arguments, {QStringLiteral("--data")}, kUsage)) return *exit;
   if (args.positional.size() != 1) return BadArguments(QStringLiteral("需要一个参数: 年-月"), kUsage);
   static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{1,2})$"));
   const auto m = re.match(args.positional[0]);

@@ -130,14 +130,20 @@ QString ReadBirthOptions(const ParsedArgs& args, BirthOptions& birth) {
   return QString();
 }
 
-std::optional<int> ReadBirthCommand(const QStringList& arguments, const QStringList& extraOptions, const char* usage,
-                                    ParsedArgs& args, BirthOptions& birth) {
-  const QString error = args.Parse(arguments, BirthOptionNames() + extraOptions);
+std::optional<int> ParseCommand(ParsedArgs& args, const QStringList& arguments, const QStringList& known, const char* usage,
+                                const QStringList& knownFlags) {
+  const QString error = args.Parse(arguments, known, knownFlags);
   if (args.help) {
     std::fputs(usage, stdout);
     return kExitOk;
   }
   if (!error.isEmpty()) return BadArguments(error, usage);
+  return std::nullopt;
+}
+
+std::optional<int> ReadBirthCommand(const QStringList& arguments, const QStringList& extraOptions, const char* usage,
+                                    ParsedArgs& args, BirthOptions& birth) {
+  if (const auto exit = ParseCommand(args, arguments, BirthOptionNames() + extraOptions, usage)) return exit;
   if (const QString e = ReadBirthOptions(args, birth); !e.isEmpty()) return BadArguments(e, usage);
   return std::nullopt;
 }

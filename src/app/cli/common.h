@@ -41,6 +41,11 @@ struct ParsedArgs {
   QString Value(const QString& name, const QString& fallback = QString()) const;
 };
 
+// Parses a command's arguments into args: the exit code to end with when they ask for help
+// (the usage printed) or are bad (the error and the usage), nothing when the command runs.
+std::optional<int> ParseCommand(ParsedArgs& args, const QStringList& arguments, const QStringList& known, const char* usage,
+                                const QStringList& knownFlags = {});
+
 // The birth data a report needs, as the main window's boxes hold it: texts, with the
 // window's defaults for what is not given (男, 公历, 1980-1-1, hour item of 0, minute 0).
 struct BirthOptions {

@@ -26,12 +26,7 @@ const char* const kUsage =
 
 int RunJiemeng(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error = args.Parse(arguments, {QStringLiteral("--data")});
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  if (const auto exit = ParseCommand(args, arguments, {QStringLiteral("--data")}, kUsage)) return *exit;
   if (args.positional.size() != 1) return BadArguments(QStringLiteral("需要一个参数: 梦中的事物, 如 蛇"), kUsage);
   if (args.positional[0].size() > 100) return BadArguments(QStringLiteral("查找的文字最多 100 个字"), kUsage);
   try {

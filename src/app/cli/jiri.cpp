@@ -33,13 +33,7 @@ constexpr int kMaxDays = 3660;
 
 int RunJiri(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error =
-      args.Parse(arguments, {QStringLiteral("--from"), QStringLiteral("--days"), QStringLiteral("--data")});
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  if (const auto exit = ParseCommand(args, arguments, {QStringLiteral("--from"), QStringLiteral("--days"), QStringLiteral("--data")}, kUsage)) return *exit;
   if (!args.positional.isEmpty()) return BadArguments(QStringLiteral("多余的参数 %1").arg(args.positional[0]), kUsage);
   QDate from = QDate::currentDate();
   if (args.Has(QStringLiteral("--from"))) {

@@ -237,12 +237,7 @@ int RunNames(const QStringList& arguments) {
       (arguments[modeAt + 1] == QStringLiteral("poetry") || arguments[modeAt + 1] == QStringLiteral("zuhe")))
     return RunNamesPoetry(arguments);
   ParsedArgs args;
-  const QString error = args.Parse(arguments, OptionNames(), {QStringLiteral("--explain"), QStringLiteral("--refused"), QStringLiteral("--grid")});
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  if (const auto exit = ParseCommand(args, arguments, OptionNames(), kUsage, {QStringLiteral("--explain"), QStringLiteral("--refused"), QStringLiteral("--grid")})) return *exit;
   if (args.positional.size() != 1) return BadArguments(QStringLiteral("需要一个参数: 姓"), kUsage);
   const QString surname = text::Trim(args.positional[0]);
   if (const QString e = CheckSurname(surname); !e.isEmpty()) return BadArguments(e, kUsage);

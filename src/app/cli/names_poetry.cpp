@@ -45,15 +45,11 @@ const char* const kUsage =
 
 int RunNamesPoetry(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error = args.Parse(arguments, QStringList{QStringLiteral("--mode"), QStringLiteral("--text"), QStringLiteral("--sex"),
-                                                QStringLiteral("--form"), QStringLiteral("--min"), QStringLiteral("--data")}
-                                         + WishOptionNames(),
-                                     {QStringLiteral("--explain"), QStringLiteral("--refused")});
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  const QStringList known = QStringList{QStringLiteral("--mode"), QStringLiteral("--text"), QStringLiteral("--sex"),
+                                        QStringLiteral("--form"), QStringLiteral("--min"),  QStringLiteral("--data")} +
+                            WishOptionNames();
+  if (const auto exit = ParseCommand(args, arguments, known, kUsage, {QStringLiteral("--explain"), QStringLiteral("--refused")}))
+    return *exit;
   const QString mode = args.Value(QStringLiteral("--mode"));
   if (mode != QStringLiteral("poetry") && mode != QStringLiteral("zuhe"))
     return BadArguments(QStringLiteral("--mode 只能是 poetry 或 zuhe"), kUsage);

@@ -29,12 +29,7 @@ const char* const kUsage =
 
 int RunXiaoming(const QStringList& arguments) {
   ParsedArgs args;
-  const QString error = args.Parse(arguments, {QStringLiteral("--sex"), QStringLiteral("--data")});
-  if (args.help) {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
-  }
-  if (!error.isEmpty()) return BadArguments(error, kUsage);
+  if (const auto exit = ParseCommand(args, arguments, {QStringLiteral("--sex"), QStringLiteral("--data")}, kUsage)) return *exit;
   if (args.positional.isEmpty() || args.positional.size() > 2)
     return BadArguments(QStringLiteral("需要姓, 以及可选的名"), kUsage);
   if (const QString e = CheckSurname(text::Trim(args.positional[0])); !e.isEmpty()) return BadArguments(e, kUsage);
