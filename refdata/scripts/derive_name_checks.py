@@ -77,42 +77,23 @@ def toneless(syllable):
     return "".join(c for c in decomposed if unicodedata.category(c) != "Mn").lower()
 
 
-def read_all_readings():
-    """Every modern toneless reading of each character: kMandarin and kXHC1983."""
+def read_unihan_readings(keys):
+    """The toneless readings of each character under the given Unihan keys, in file order.
+
+    kMandarin gives the usual reading (rarely two); kXHC1983 adds every modern dictionary
+    reading. Reading every name by all of them would hear 强奸 also as jiang jian and refuse
+    江剑, so only the polyphones' other readings take them."""
     out = {}
     with bz2.open(UNIHAN, "rt", encoding="utf-8") as f:
         for line in f:
             if line.startswith("#") or not line.strip():
                 continue
             code, key, value = line.rstrip("\n").split("\t")
-            if key == "kMandarin":
-                values = value.split()
-            elif key == "kXHC1983":
-                values = [v.split(":")[1] for v in value.split()]
-            else:
-                continue
-            ch = chr(int(code[2:], 16))
-            for v in values:
-                for r in v.split(","):
-                    t = toneless(r)
-                    if t and t not in out.setdefault(ch, []):
-                        out[ch].append(t)
-    return out
-
-
-def read_readings():
-    """The usual toneless readings of each character (kMandarin: one, rarely two).
-
-    Every dictionary reading (kXHC1983) would read 强奸 also as jiang jian and refuse 江剑."""
-    out = {}
-    with bz2.open(UNIHAN, "rt", encoding="utf-8") as f:
-        for line in f:
-            if line.startswith("#") or not line.strip():
-                continue
-            code, key, value = line.rstrip("\n").split("\t")
-            if key != "kMandarin":
+            if key not in keys:
                 continue
             values = value.split()
+            if key == "kXHC1983":
+                values = [v.split(":")[1] for v in values]
             ch = chr(int(code[2:], 16))
             for v in values:
                 for r in v.split(","):
@@ -143,7 +124,7 @@ def read_list(data, name):
 
 def main():
     data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(REFDATA, "..", "..", "shared", "data")
-    readings = read_readings()
+    readings = read_unihan_readings({"kMandarin"})
     out = {}
 
     def add(word, kind, reason, count):
@@ -182,7 +163,7 @@ def main():
         for pair in {text[i:i + 2] for i in range(len(text) - 1)}:
             if pair[0] in candidates and pair[1] in candidates:
                 holders[pair] = holders.get(pair, 0) + 1
-    all_readings = read_all_readings()
+    all_readings = read_unihan_readings({"kMandarin", "kXHC1983"})
     header, meanings = tsvio.read_tsv(os.path.join(REFDATA, "texts", "name_meanings.tsv"))
     for r in meanings:
         zi, reading, polyphone = r[0], r[2], r[3]
