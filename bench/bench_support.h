@@ -3,10 +3,13 @@
 #pragma once
 
 #include "app/frm_qiming.h"
+#include "app/view/main_window.h"
 #include "refdb/connection_text.h"
 
 #include <QApplication>
 #include <QFile>
+
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -26,6 +29,28 @@ struct SilentUi : MainWindowUi {
   void Minimize() override {}
   void CloseWindow() override {}
   void ExitProcess() override {}
+};
+
+// The main window, shown, on the built databases: its form and its view.
+struct BenchWindow {
+  SilentUi ui;
+  FrmQiming form{ui, ProgramFolder()};
+  std::unique_ptr<MainWindow> view;
+  BenchWindow() {
+    form.FormCreate();
+    view = std::make_unique<MainWindow>(form);
+    view->show();
+  }
+  // Types the surname and leaves the box, as a parent does before a run.
+  void TypeSurname(const QString& surname) {
+    form.controls.Xing.text = surname;
+    form.XingExit();
+  }
+  // 马上取名, and the events it posted.
+  void Click() {
+    form.RzBitBtn6Click();
+    QCoreApplication::processEvents();
+  }
 };
 
 // The databases the build writes lie beside the benchmark; a benchmark without them is

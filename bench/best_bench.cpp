@@ -21,15 +21,8 @@
 namespace velmora {
 namespace {
 
-struct Window {
-  SilentUi ui;
-  FrmQiming form{ui, ProgramFolder()};
-  MainWindow* view = nullptr;
+struct Window : BenchWindow {
   Window(bool girl, bool chart) {
-    form.FormCreate();
-    view = new MainWindow(form);
-    view->show();
-    form.controls.Xing.text = QStringLiteral("张");
     form.controls.CBsex.Select(girl ? 1 : 0);
     if (chart) {
       form.controls.SYear.text = QStringLiteral("2024");
@@ -37,14 +30,10 @@ struct Window {
       form.controls.Sday.text = QStringLiteral("15");
       form.controls.Shour.text = QStringLiteral("巳 10");
     }
-    form.XingExit();
+    TypeSurname(QStringLiteral("张"));
     form.ModeClick(NamingMode::Best);
   }
-  ~Window() { delete view; }
-  void Run() {
-    form.RzBitBtn6Click();
-    QCoreApplication::processEvents();
-  }
+  void Run() { Click(); }
 };
 
 void BM_BestFirstPage(benchmark::State& state) {

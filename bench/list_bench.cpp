@@ -18,22 +18,11 @@
 namespace velmora {
 namespace {
 
-struct Window {
-  SilentUi ui;
-  FrmQiming form{ui, ProgramFolder()};
-  MainWindow* view = nullptr;
-  Window() {
-    form.FormCreate();
-    view = new MainWindow(form);
-    view->show();
-    form.controls.Xing.text = QStringLiteral("张");
-    form.XingExit();
-  }
-  ~Window() { delete view; }
+struct Window : BenchWindow {
+  Window() { TypeSurname(QStringLiteral("张")); }
   void Run(NamingMode mode) {
     form.ModeClick(mode);
-    form.RzBitBtn6Click();
-    QCoreApplication::processEvents();
+    Click();
   }
 };
 
